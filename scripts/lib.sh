@@ -1,0 +1,91 @@
+# Shared by scripts/run, scripts/test and scripts/bench: installs what is missing,
+# builds, and prepares Wine and a display. Source it; it changes nothing else.
+set -euo pipefail
+
+ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+BUILD="${PELKOR_BUILD_DIR:-$ROOT/build}"
+PACKAGES=(cmake make g++-mingw-w64-x86-64-posix googletest wine wine64 xvfb xauth x11-utils
+          fonts-ipafont-gothic locales imagemagick xdotool)
+
+log() { printf '== %s\n' "$*" >&2; }
+
+ensure_packages() {
+  local missing=()
+  for p in "${PACKAGES[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  log "installing ${missing[*]}"
+  local sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+}
+
+# Wine takes the ANSI code page from the locale: ja_JP.UTF-8 gives code page 932.
+ensure_locale() {
+  if ! locale -a 2>/dev/null | grep -qiE '^ja_JP\.utf-?8$'; then
+    local dir="$BUILD/locale"
+    if [ ! -d "$dir/ja_JP.UTF-8" ]; then
+      log "compiling the ja_JP.UTF-8 locale into $dir"
+      mkdir -p "$dir"
+      localedef -i ja_JP -f UTF-8 "$dir/ja_JP.UTF-8" 2>/dev/null || true
+    fi
+    export LOCPATH="$dir"
+  fi
+  export LC_ALL=ja_JP.UTF-8
+}
+
+build() {
+  log "building in $BUILD"
+  LC_ALL=C cmake -S "$ROOT" -B "$BUILD" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64-x86_64.cmake" >/dev/null
+  LC_ALL=C cmake --build "$BUILD" -j"$(nproc)" -- --no-print-directory >/dev/null
+}
+
+wine_env() {
+  export WINEPREFIX="$BUILD/wineprefix"
+  export WINEARCH=win64
+  export WINEDEBUG=-all
+  export WINEDLLOVERRIDES="mscoree,mshtml="
+}
+
+XVFB_PID=""
+start_display() {
+  local n=90
+  while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
+  Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+  XVFB_PID=$!
+  export DISPLAY=":$n"
+  for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && return 0; sleep 0.1; done
+  log "Xvfb did not start"; return 1
+}
+
+# The first Wine process starts Wine's services, which inherit its output: start them
+# here with output to /dev/null so that no test runner waits on their pipes.
+warm_wine() {
+  wine_env
+  local dpi="${PELKOR_DPI:-96}"
+  if [ ! -f "$WINEPREFIX/.pelkor-ready" ]; then
+    log "preparing the Wine prefix $WINEPREFIX"
+    mkdir -p "$WINEPREFIX"
+    wineboot -i >/dev/null 2>&1 </dev/null || true
+    # One virtual desktop, so windows get Wine's own frames with no window manager.
+    wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1 </dev/null
+    wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1 </dev/null
+    # Japanese faces the program asks for, mapped to the IPA fonts Debian ships.
+    local face
+    for face in 'ＭＳ Ｐゴシック' 'MS PGothic' 'MS UI Gothic'; do
+      wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /d IPAPGothic /f >/dev/null 2>&1 </dev/null
+    done
+    wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'ＭＳ ゴシック' /d IPAGothic /f >/dev/null 2>&1 </dev/null
+    touch "$WINEPREFIX/.pelkor-ready"
+  fi
+  wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1 </dev/null
+  wineserver -p >/dev/null 2>&1 </dev/null &
+  wine cmd /c exit >/dev/null 2>&1 </dev/null || true
+}
+
+stop_all() {
+  if [ -n "${WINEPREFIX:-}" ]; then wineserver -k >/dev/null 2>&1 || true; fi
+  if [ -n "$XVFB_PID" ]; then kill "$XVFB_PID" 2>/dev/null || true; wait "$XVFB_PID" 2>/dev/null || true; fi
+}

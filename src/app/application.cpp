@@ -1,0 +1,65 @@
+#include "app/application.h"
+
+#include "app/main_window.h"
+#include "app/platform.h"
+#include "launch/about_box.h"
+
+namespace pelkor::app {
+
+Application::Application(Platform& platform) : platform_(platform) {}
+
+Application::~Application() {
+    // Windows destroyed here are not the user closing them: nothing more to end.
+    ended_ = true;
+    form2_.reset();
+    form1_.reset();
+}
+
+bool Application::Start() {
+    form1_ = std::make_unique<Form1>(*this);
+    form1_->Load();
+    if (!form1_->IsAlive()) return false;
+    form1_->Show();
+    return true;
+}
+
+int Application::Run() {
+    MSG msg{};
+    while (::GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        if (PreTranslateMessage(msg)) continue;
+        ::TranslateMessage(&msg);
+        ::DispatchMessageW(&msg);
+    }
+    return static_cast<int>(msg.wParam);
+}
+
+bool Application::PreTranslateMessage(MSG& msg) {
+    if (form2_ && form2_->PreTranslateMessage(msg)) return true;
+    return form1_ && form1_->PreTranslateMessage(msg);
+}
+
+void Application::OpenAboutBox() {
+    if (!form2_ || !form2_->IsAlive()) form2_ = std::make_unique<launch::Form2>(*this);
+    form2_->Open();
+}
+
+void Application::EndAfterLaunch() { CloseAll(0); }
+
+void Application::EndAfterFailure() { CloseAll(1); }
+
+void Application::CloseAll(int exitCode) {
+    exitCode_ = exitCode;
+    if (form2_) form2_->Destroy();
+    if (form1_) form1_->Destroy();
+}
+
+void Application::WindowClosed() {
+    if (ended_) return;
+    const bool mainOpen = form1_ && form1_->IsAlive();
+    const bool aboutOpen = form2_ && form2_->IsAlive();
+    if (mainOpen || aboutOpen) return;
+    ended_ = true;
+    platform_.EndProgram(exitCode_);
+}
+
+}  // namespace pelkor::app

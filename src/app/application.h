@@ -1,0 +1,55 @@
+#pragma once
+// The one application object: it owns the two windows and knows when the program
+// has no window left.
+#include <windows.h>
+
+#include <memory>
+
+namespace pelkor::launch {
+class Form2;
+}
+
+namespace pelkor::app {
+
+class Form1;
+class Platform;
+
+class Application {
+public:
+    explicit Application(Platform& platform);
+    ~Application();
+    Application(const Application&) = delete;
+    Application& operator=(const Application&) = delete;
+
+    // Creates the main window, runs its load handler and shows it. False when the
+    // program ended during start-up (the settings could not be shown).
+    bool Start();
+    // The message loop; returns the exit code.
+    int Run();
+    // Keyboard navigation for whichever window the message is for.
+    bool PreTranslateMessage(MSG& msg);
+
+    Platform& platform() { return platform_; }
+    Form1* MainWindow() { return form1_.get(); }
+    launch::Form2* AboutBox() { return form2_.get(); }
+
+    // Opens the about box, or brings the open one to the front.
+    void OpenAboutBox();
+    // Closes every window and ends the program (after the game has been started,
+    // or when the settings can no longer be shown).
+    void EndAfterLaunch();
+    void EndAfterFailure();
+    // A window has gone; the program ends when none is left.
+    void WindowClosed();
+
+private:
+    void CloseAll(int exitCode);
+
+    Platform& platform_;
+    std::unique_ptr<Form1> form1_;
+    std::unique_ptr<launch::Form2> form2_;
+    int exitCode_ = 0;
+    bool ended_ = false;
+};
+
+}  // namespace pelkor::app

@@ -1,0 +1,64 @@
+// The help line: the pointer over the window's surface, a frame or a video memory
+// option explains that area. Leaving an area restores nothing.
+#include "app/main_window.h"
+
+namespace pelkor::app {
+
+void Form1::Form_MouseMove() {
+    SetCaption(Ctl(L"lblMes"),
+               L"各項目の青色の窓が現在設定済みの値です。\u3000実行ボタンのない項目は操作後すぐ設定に反映されます。");
+}
+
+void Form1::Frame1_MouseMove() {
+    // Only the palette frame's surface puts the link back to its resting look.
+    SetLinkLook(false);
+    SetCaption(Ctl(L"lblMes"),
+               L"別途入手したパレットファイル(*.pal)を選択した後「パレット変更」を押してください。 "
+               L"「パレットWeb情報」もご覧下さい。");
+}
+
+void Form1::Frame3_MouseMove() {
+    SetCaption(Ctl(L"lblMes"),
+               L"スクリーンショットのサイズを選択します。\u3000貴方がお使いのモニタのスペックを確認してから変更しましょう。"
+               L"\u3000操作後すぐ設定に反映されます。");
+}
+
+void Form1::Frame4_MouseMove() {
+    SetCaption(Ctl(L"lblMes"),
+               L"視点変更が出来ますが通常は初期値デフォルト(default)をお勧めします。\u3000"
+               L"「実行」もしくは「初期化」を押すと設定変更されます。");
+}
+
+void Form1::Frame2_MouseMove() {
+    SetCaption(Ctl(L"lblMes"),
+               L"数値を直接書き込んで「実行」を押してください。\u3000[時間上限 30000 ステップ上限 30] "
+               L"ゼロ以上の整数限定。 初期値(600/5)です。");
+}
+
+void Form1::Frame5_MouseMove() {
+    SetCaption(Ctl(L"lblMes"),
+               L"トラックのプレビュー時に動作が遅い場合は、オブジェクトを表示しない設定(OFF)で改善される場合があります。"
+               L"通常はONでかまいません。");
+}
+
+void Form1::Frame7_MouseMove() {
+    SetCaption(Ctl(L"lblMes"),
+               L"ゲーム中に頻繁にコマ落ちする場合に「ON」にします。偶にあるコマ落ちは問題外。通常は「OFF」で十分です。");
+}
+
+void Form1::Frame9_MouseMove() {
+    SetCaption(Ctl(L"lblMes"),
+               L"タイヤとボディの表示を適正化します。\u3000効果は完璧ではありませんが通常はONにしておきましょう。");
+}
+
+void Form1::Option1_MouseMove(short) {
+    SetCaption(Ctl(L"lblMes"),
+               L"ビデオメモリの値を設定します。あえて選択する意味はないと思われますので「自動検知」にしておきましょう。");
+}
+
+void Form1::lblLink1_MouseMove() {
+    // The help line keeps the palette text set on the way over the frame.
+    SetLinkLook(true);
+}
+
+}  // namespace pelkor::app

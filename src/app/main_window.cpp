@@ -1,0 +1,463 @@
+#include "app/main_window.h"
+
+#include <commctrl.h>
+#include <windowsx.h>
+
+#include <algorithm>
+
+#include "app/application.h"
+#include "app/platform.h"
+#include "settings/write_failure.h"
+#include "win/dpi.h"
+#include "win/failure.h"
+#include "win/owner_draw.h"
+#include "win/tooltip.h"
+
+namespace pelkor::app {
+namespace {
+
+constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+constexpr DWORD kExStyle = 0;
+constexpr wchar_t kJapaneseUiFace[] = L"ＭＳ Ｐゴシック";
+
+win::FontSpec FontSpecOf(FontId id, bool underline) {
+    switch (id) {
+        case FontId::Arial9BoldItalic: return {L"Arial", 9, true, true, underline, ANSI_CHARSET};
+        case FontId::SmallFonts6: return {L"Small Fonts", 6, false, false, underline, DEFAULT_CHARSET};
+        case FontId::Gothic9Bold: return {kJapaneseUiFace, 9, true, false, underline, SHIFTJIS_CHARSET};
+        case FontId::Gothic9Italic: return {kJapaneseUiFace, 9, false, true, underline, SHIFTJIS_CHARSET};
+        case FontId::Default: break;
+    }
+    // The Shift-JIS charset makes the system pick a Japanese font where this face is missing.
+    return {kJapaneseUiFace, 9, false, false, underline, SHIFTJIS_CHARSET};
+}
+
+HICON LoadProgramIcon(int size) {
+    return static_cast<HICON>(
+        ::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1), IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
+}
+
+}  // namespace
+
+Form1::Form1(Application& app) : app_(app) {}
+
+Form1::~Form1() { Destroy(); }
+
+void Form1::Load() {
+    RegisterWindowClass(kClassName, LoadProgramIcon(32), LoadProgramIcon(16));
+    if (!CreateHidden(kClassName, kForm1Caption, kStyle, kExStyle)) return;
+    Form_Load();
+}
+
+void Form1::Form_Load() {
+    // The outer width cuts the window off right of the visible layout; the height stays as designed.
+    const SIZE designed = win::OuterSizeFor(
+        {win::TwipsToPixels(kDesignClientWidth, dpi_), win::TwipsToPixels(kDesignClientHeight, dpi_)}, kStyle,
+        kExStyle, dpi_);
+    ::SetWindowPos(hwnd(), nullptr, 0, 0, win::TwipsToPixels(kShownOuterWidth, dpi_), designed.cy,
+                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ShowCurrentSettings();
+}
+
+void Form1::Show() {
+    if (!IsAlive()) return;
+    RECT r{};
+    ::GetWindowRect(hwnd(), &r);
+    const SIZE size{r.right - r.left, r.bottom - r.top};
+    const POINT at = win::CentredOnMonitor(hwnd(), size);
+    ::SetWindowPos(hwnd(), nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ::ShowWindow(hwnd(), SW_SHOW);
+    ::SetForegroundWindow(hwnd());
+    ::SetFocus(controls_[Ctl(L"Command1")]);
+}
+
+bool Form1::PreTranslateMessage(MSG& msg) { return IsAlive() && ::IsDialogMessageW(hwnd(), &msg); }
+
+const std::wstring& Form1::WorkingText(std::wstring_view array, int index) const {
+    const auto at = static_cast<std::size_t>(index);
+    if (array == L"Text1") return Text1;
+    if (array == L"txt1") return txt1.at(at);
+    if (array == L"txt2") return txt2.at(at);
+    if (array == L"txt3") return txt3.at(at);
+    if (array == L"txt4") return txt4.at(at);
+    if (array == L"txt5") return txt5.at(at);
+    if (array == L"txt6") return txt6.at(at);
+    if (array == L"txt7") return txt7.at(at);
+    if (array == L"txt8") return txt8.at(at);
+    if (array == L"txt9") return txt9.at(at);
+    throw std::out_of_range("no such working box");
+}
+
+Platform& Form1::platform() const { return app_.platform(); }
+
+std::wstring Form1::ProgramDirectory() const { return platform().ProgramDirectory(); }
+
+std::wstring Form1::Caption(std::size_t row) const {
+    HWND control = controls_[row];
+    const int length = ::GetWindowTextLengthW(control);
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(::GetWindowTextW(control, text.data(), length + 1)));
+    return text;
+}
+
+void Form1::SetCaption(std::size_t row, std::wstring_view text) {
+    const std::wstring copy(text);
+    ::SetWindowTextW(controls_[row], copy.c_str());
+}
+
+void Form1::SelectOption(std::wstring_view group, int index) {
+    for (std::size_t row = 0; row < kForm1.size(); ++row) {
+        const ControlSpec& spec = kForm1Design[row];
+        if (spec.kind != Kind::Option || spec.name != group) continue;
+        const bool selected = spec.index == index;
+        HWND button = controls_[row];
+        ::SendMessageW(button, BM_SETCHECK, selected ? BST_CHECKED : BST_UNCHECKED, 0);
+        // Tab enters a group at its selected option.
+        LONG_PTR style = ::GetWindowLongPtrW(button, GWL_STYLE);
+        style = selected ? (style | WS_TABSTOP) : (style & ~static_cast<LONG_PTR>(WS_TABSTOP));
+        ::SetWindowLongPtrW(button, GWL_STYLE, style);
+    }
+}
+
+bool Form1::IsSelected(std::size_t row) const {
+    return ::SendMessageW(controls_[row], BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+int Form1::ScrollPosition(std::size_t row) const { return ::GetScrollPos(controls_[row], SB_CTL); }
+
+void Form1::SetScrollPosition(std::size_t row, int position) {
+    const ScrollRange& range = kForm1Design[row].range;
+    if (position < range.min || position > range.max) throw RuntimeFailure("position outside the bar's range");
+    if (position == ScrollPosition(row)) return;
+    ::SetScrollPos(controls_[row], SB_CTL, position, TRUE);
+    switch (row) {
+        case Ctl(L"Sc1"): Sc1_Change(); break;
+        case Ctl(L"Sc2"): Sc2_Change(); break;
+        case Ctl(L"Sc3"): Sc3_Change(); break;
+        default: break;
+    }
+}
+
+void Form1::WriteSetting(std::wstring_view section, std::wstring_view key) {
+    settings::WriteSetting(ini_, ProgramDirectory(), section, key);
+}
+
+void Form1::WriteKeysAndRefresh(std::initializer_list<KeyWrite> writes) {
+    try {
+        for (const KeyWrite& write : writes) {
+            ini_.IniValue = write.value;
+            WriteSetting(write.section, write.key);
+        }
+    } catch (const std::exception&) {
+        ShowWriteFailure();
+        return;
+    }
+    ShowCurrentSettings();
+}
+
+void Form1::ShowWriteFailure() { settings::ShowWriteFailure(platform(), hwnd()); }
+
+int Form1::ShowMessage(const std::wstring& text, const wchar_t* title, UINT type) {
+    // Before the window is first shown, a hidden owner would only hide the box's place.
+    HWND owner = ::IsWindowVisible(hwnd()) ? hwnd() : nullptr;
+    return platform().ShowMessageBox(owner, text, title ? std::optional<std::wstring>(title) : std::nullopt, type);
+}
+
+void Form1::SetLinkLook(bool highlighted) {
+    if (linkHighlighted_ == highlighted) return;
+    linkHighlighted_ = highlighted;
+    HWND link = controls_[Ctl(L"lblLink1")];
+    ::SendMessageW(link, WM_SETFONT, reinterpret_cast<WPARAM>(FontOf(Ctl(L"lblLink1"))), TRUE);
+    ::InvalidateRect(link, nullptr, TRUE);
+}
+
+void Form1::FillFileList(const std::wstring& folder) {
+    HWND list = controls_[Ctl(L"File1")];
+    ::SendMessageW(list, WM_SETREDRAW, FALSE, 0);
+    ::SendMessageW(list, LB_RESETCONTENT, 0, 0);
+    WIN32_FIND_DATAW found{};
+    const std::wstring pattern = folder + L"\\*.pal";
+    win::UniqueFind find(::FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &found, FindExSearchNameMatch,
+                                            nullptr, 0));
+    if (find) {
+        do {
+            // "*.pal" also matches longer extensions through their short names; list only real .pal files.
+            const std::wstring name = found.cFileName;
+            const bool isPal = name.size() > 4 && ::CompareStringOrdinal(name.c_str() + name.size() - 4, 4, L".pal",
+                                                                         4, TRUE) == CSTR_EQUAL;
+            if (isPal && !(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
+                ::SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
+            }
+        } while (::FindNextFileW(find.get(), &found));
+    }
+    // Keep the remembered name and the selection in step: a file that has gone is forgotten.
+    if (!Text1.empty()) {
+        const LRESULT at = ::SendMessageW(list, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                          reinterpret_cast<LPARAM>(Text1.c_str()));
+        if (at == LB_ERR) {
+            Text1.clear();
+        } else {
+            ::SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(at), 0);
+        }
+    }
+    ::SendMessageW(list, WM_SETREDRAW, TRUE, 0);
+    ::InvalidateRect(list, nullptr, TRUE);
+}
+
+// ---------------------------------------------------------------------------
+// The window.
+
+LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_CREATE:
+            dpi_ = win::DpiOf(hwnd());
+            fonts_.SetDpi(dpi_);
+            CreateControls();
+            return 0;
+        case WM_COMMAND:
+            if (lParam) {
+                OnCommand(RowOf(reinterpret_cast<HWND>(lParam)), HIWORD(wParam));
+            } else if (LOWORD(wParam) == IDOK) {
+                // Enter presses the focused push button, as the space bar does.
+                const std::size_t row = RowOf(::GetFocus());
+                if (row < kForm1.size() && kForm1Design[row].kind == Kind::Button) OnClick(row);
+            }
+            return 0;
+        case WM_HSCROLL:
+            if (lParam) OnScroll(reinterpret_cast<HWND>(lParam), LOWORD(wParam));
+            return 0;
+        case WM_MOUSEMOVE:
+            Form_MouseMove();
+            return 0;
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLORLISTBOX:
+        case WM_CTLCOLORBTN:
+            return reinterpret_cast<LRESULT>(
+                OnControlColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)));
+        case WM_DRAWITEM:
+            OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+            return TRUE;
+        case WM_DPICHANGED: {
+            dpi_ = HIWORD(wParam);
+            fonts_.SetDpi(dpi_);
+            mascot_.reset();
+            ApplyLayout();
+            const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
+            ::SetWindowPos(hwnd(), nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                           suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+            return 0;
+        }
+        default: return Window::HandleMessage(message, wParam, lParam);
+    }
+}
+
+std::optional<LRESULT> Form1::HandleControlMessage(HWND control, UINT message, WPARAM wParam, LPARAM) {
+    const std::size_t row = RowOf(control);
+    if (row >= kForm1.size()) return std::nullopt;
+    const Kind kind = kForm1Design[row].kind;
+    const bool isStatic = kind == Kind::Label || kind == Kind::ValueLabel || kind == Kind::Link ||
+                          kind == Kind::Picture;
+    switch (message) {
+        case WM_NCHITTEST:
+            // Frames and labels answer for their own area, so the pointer over them
+            // never counts as over the window's surface or the frame beneath.
+            if (kind == Kind::Frame || isStatic) return HTCLIENT;
+            break;
+        case WM_MOUSEMOVE: OnControlMouseMove(row); break;
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONDBLCLK:
+        case WM_LBUTTONUP:
+            // A group box would take the focus on a click.
+            if (kind == Kind::Frame) return 0;
+            break;
+        case WM_ERASEBKGND:
+            // A group box leaves its inside to the parent, which clips its children:
+            // the frame fills its own inside with the window's colour.
+            if (kind == Kind::Frame) {
+                RECT r{};
+                ::GetClientRect(control, &r);
+                ::FillRect(reinterpret_cast<HDC>(wParam), &r, ::GetSysColorBrush(COLOR_BTNFACE));
+                return TRUE;
+            }
+            break;
+        case WM_SETCURSOR:
+            if (kind == Kind::Link) {
+                ::SetCursor(::LoadCursorW(nullptr, IDC_HAND));
+                return TRUE;
+            }
+            break;
+        default: break;
+    }
+    return std::nullopt;
+}
+
+void Form1::OnDestroyed() { app_.WindowClosed(); }
+
+void Form1::CreateControls() {
+    tooltip_ = win::CreateTooltip(hwnd());
+    HWND previous = HWND_TOP;
+    std::wstring_view previousOptionGroup;
+    for (const std::size_t row : win::ZOrder(kForm1)) {
+        const ControlSpec& spec = kForm1Design[row];
+        HWND control = win::CreateControl(hwnd(), kForm1, row, dpi_);
+        controls_[row] = control;
+        // Each option group, and every control after one, starts a group for the arrow keys.
+        const bool continuesGroup = spec.kind == Kind::Option && spec.name == previousOptionGroup;
+        LONG_PTR style = ::GetWindowLongPtrW(control, GWL_STYLE);
+        if (!continuesGroup) style |= WS_GROUP;
+        if (spec.kind == Kind::Option && !spec.Has(flag::Selected)) style &= ~static_cast<LONG_PTR>(WS_TABSTOP);
+        ::SetWindowLongPtrW(control, GWL_STYLE, style);
+        previousOptionGroup = spec.kind == Kind::Option ? spec.name : std::wstring_view{};
+
+        ::SetWindowPos(control, previous, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        previous = control;
+        ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(FontOf(row)), FALSE);
+        if (spec.kind == Kind::Option && spec.Has(flag::Selected)) ::SendMessageW(control, BM_SETCHECK, BST_CHECKED, 0);
+        if (spec.kind == Kind::ScrollBar) {
+            ::SetScrollRange(control, SB_CTL, spec.range.min, spec.range.max, FALSE);
+            ::SetScrollPos(control, SB_CTL, spec.range.start, FALSE);
+        }
+        if (!spec.tooltip.empty()) win::AddTooltip(tooltip_, hwnd(), control, spec.tooltip);
+        Subclass(control);
+    }
+}
+
+void Form1::ApplyLayout() {
+    for (std::size_t row = 0; row < kForm1.size(); ++row) {
+        const RECT r = win::PixelRect(kForm1, row, dpi_);
+        ::SetWindowPos(controls_[row], nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                       SWP_NOZORDER | SWP_NOACTIVATE);
+        ::SendMessageW(controls_[row], WM_SETFONT, reinterpret_cast<WPARAM>(FontOf(row)), TRUE);
+    }
+}
+
+HFONT Form1::FontOf(std::size_t row) {
+    const bool underline = row == Ctl(L"lblLink1") && linkHighlighted_;
+    return fonts_.Get(FontSpecOf(kForm1Design[row].font, underline));
+}
+
+std::size_t Form1::RowOf(HWND control) const {
+    if (!control) return kForm1.size();
+    return static_cast<std::size_t>(std::find(controls_.begin(), controls_.end(), control) - controls_.begin());
+}
+
+void Form1::OnCommand(std::size_t row, UINT code) {
+    if (row >= kForm1.size()) return;
+    switch (kForm1Design[row].kind) {
+        case Kind::Option:
+            if (code == BN_CLICKED) {
+                SelectOption(kForm1Design[row].name, kForm1Design[row].index);
+                OnClick(row);
+            }
+            break;
+        case Kind::Button:
+            if (code == BN_CLICKED) OnClick(row);
+            break;
+        case Kind::FileList:
+            if (code == LBN_SELCHANGE) File1_Click();
+            break;
+        case Kind::Link:
+            if (code == STN_CLICKED) OnClick(row);
+            break;
+        default: break;
+    }
+}
+
+void Form1::OnClick(std::size_t row) {
+    const ControlSpec& spec = kForm1Design[row];
+    const auto index = static_cast<short>(spec.index);
+    if (spec.name == L"Option1") return Option1_Click(index);
+    if (spec.name == L"Option2") return Option2_Click(index);
+    if (spec.name == L"Option3") return Option3_Click(index);
+    if (spec.name == L"Option4") return Option4_Click(index);
+    if (spec.name == L"Option5") return Option5_Click(index);
+    switch (row) {
+        case Ctl(L"Command1"): return Command1_Click();
+        case Ctl(L"Command2"): return Command2_Click();
+        case Ctl(L"Command3"): return Command3_Click();
+        case Ctl(L"Command4"): return Command4_Click();
+        case Ctl(L"Command5"): return Command5_Click();
+        case Ctl(L"Command6"): return Command6_Click();
+        case Ctl(L"Command7"): return Command7_Click();
+        case Ctl(L"Command8"): return Command8_Click();
+        case Ctl(L"Command9"): return Command9_Click();
+        case Ctl(L"lblLink1"): return lblLink1_Click();
+        default: return;
+    }
+}
+
+void Form1::OnScroll(HWND bar, UINT code) {
+    const std::size_t row = RowOf(bar);
+    if (row >= kForm1.size()) return;
+    const ScrollRange& range = kForm1Design[row].range;
+    const int current = ScrollPosition(row);
+    int next = current;
+    switch (code) {
+        case SB_LINELEFT: next -= 1; break;
+        case SB_LINERIGHT: next += 1; break;
+        case SB_PAGELEFT: next -= 10; break;
+        case SB_PAGERIGHT: next += 10; break;
+        case SB_LEFT: next = range.min; break;
+        case SB_RIGHT: next = range.max; break;
+        case SB_THUMBPOSITION: {
+            // Only the release of a dragged thumb counts; while dragging nothing changes.
+            SCROLLINFO info{};
+            info.cbSize = sizeof(info);
+            info.fMask = SIF_TRACKPOS;
+            ::GetScrollInfo(bar, SB_CTL, &info);
+            next = info.nTrackPos;
+            break;
+        }
+        default: return;
+    }
+    SetScrollPosition(row, std::clamp(next, range.min, range.max));
+}
+
+void Form1::OnControlMouseMove(std::size_t row) {
+    const ControlSpec& spec = kForm1Design[row];
+    if (spec.name == L"Option1") return Option1_MouseMove(static_cast<short>(spec.index));
+    switch (row) {
+        case Ctl(L"Frame1"): return Frame1_MouseMove();
+        case Ctl(L"Frame2"): return Frame2_MouseMove();
+        case Ctl(L"Frame3"): return Frame3_MouseMove();
+        case Ctl(L"Frame4"): return Frame4_MouseMove();
+        case Ctl(L"Frame5"): return Frame5_MouseMove();
+        case Ctl(L"Frame7"): return Frame7_MouseMove();
+        case Ctl(L"Frame9"): return Frame9_MouseMove();
+        case Ctl(L"lblLink1"): return lblLink1_MouseMove();
+        default: return;  // no other control reacts to the pointer
+    }
+}
+
+HBRUSH Form1::OnControlColour(HDC dc, HWND control) {
+    const std::size_t row = RowOf(control);
+    COLORREF back = ::GetSysColor(COLOR_BTNFACE);
+    if (row < kForm1.size()) {
+        const ControlSpec& spec = kForm1Design[row];
+        COLORREF text = spec.text;
+        if (row == Ctl(L"lblLink1") && linkHighlighted_) text = kLinkHighlight;
+        if (text != win::kNoColour) ::SetTextColor(dc, text);
+        if (spec.back != win::kNoColour && spec.kind != Kind::Button) back = spec.back;
+    }
+    ::SetBkColor(dc, back);
+    return brushes_.Get(back);
+}
+
+void Form1::OnDrawItem(const DRAWITEMSTRUCT& item) {
+    const std::size_t row = RowOf(item.hwndItem);
+    if (row >= kForm1.size()) return;
+    const ControlSpec& spec = kForm1Design[row];
+    if (spec.kind == Kind::Button) {
+        win::DrawFacedButton(item, spec.back, brushes_.Get(spec.back));
+    } else if (spec.kind == Kind::Picture) {
+        const RECT& r = item.rcItem;
+        if (!mascot_) {
+            mascot_.reset(static_cast<HICON>(::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(spec.image),
+                                                          IMAGE_ICON, r.right - r.left, r.bottom - r.top,
+                                                          LR_DEFAULTCOLOR)));
+        }
+        win::DrawPicture(item, mascot_.get());
+    }
+}
+
+}  // namespace pelkor::app

@@ -1,0 +1,154 @@
+#pragma once
+// Form1: the program's one main window, its controls, the state its handlers share,
+// and the handlers themselves. The handlers are defined beside the part of the
+// program they belong to (src/app, src/editors, src/launch).
+#include <windows.h>
+
+#include <array>
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+#include "app/form1_design.h"
+#include "settings/ini_access.h"
+#include "win/gdi_cache.h"
+#include "win/handles.h"
+#include "win/window.h"
+
+namespace pelkor::app {
+
+class Application;
+class Platform;
+
+class Form1 final : public win::Window {
+public:
+    static constexpr wchar_t kClassName[] = L"PelkorForm1";
+
+    explicit Form1(Application& app);
+    ~Form1() override;
+
+    // Creates the window from its design, not yet visible, and runs Form_Load.
+    // The window is gone afterwards when the settings could not be shown.
+    void Load();
+    // Shows the loaded window centred, with the focus on Command1.
+    void Show();
+    // Keyboard navigation between the controls; true when the message was used.
+    bool PreTranslateMessage(MSG& msg);
+
+    // Read-only views for tests and tools.
+    HWND Control(std::size_t row) const { return controls_[row]; }
+    int Dpi() const { return dpi_; }
+    const settings::IniState& Ini() const { return ini_; }
+    const std::wstring& WorkingText(std::wstring_view array, int index) const;
+    bool LinkHighlighted() const { return linkHighlighted_; }
+
+private:
+    // Start-up and the refresh.
+    void Form_Load();
+    void ShowCurrentSettings();
+
+    // Hover help.
+    void Form_MouseMove();
+    void Frame1_MouseMove();
+    void Frame2_MouseMove();
+    void Frame3_MouseMove();
+    void Frame4_MouseMove();
+    void Frame5_MouseMove();
+    void Frame7_MouseMove();
+    void Frame9_MouseMove();
+    void Option1_MouseMove(short index);
+    void lblLink1_MouseMove();
+
+    // Setting editors.
+    void File1_Click();
+    void Command1_Click();
+    void Command2_Click();
+    void Option1_Click(short index);
+    void Option2_Click(short index);
+    void Option3_Click(short index);
+    void Option4_Click(short index);
+    void Option5_Click(short index);
+    void Command5_Click();
+    void Command8_Click();
+    void Command6_Click();
+    void Command7_Click();
+    void Sc1_Change();
+    void Sc2_Change();
+    void Sc3_Change();
+
+    // Launching and links.
+    void Command4_Click();
+    void Command9_Click();
+    void lblLink1_Click();
+    void Command3_Click();
+
+    // What the handlers use.
+    Platform& platform() const;
+    std::wstring ProgramDirectory() const;
+    std::wstring Caption(std::size_t row) const;
+    void SetCaption(std::size_t row, std::wstring_view text);
+    // Makes one option of a group the selected one; runs no click action.
+    void SelectOption(std::wstring_view group, int index);
+    bool IsSelected(std::size_t row) const;
+    int ScrollPosition(std::size_t row) const;
+    // Moves a bar; its change action runs when the position really changes.
+    // Throws RuntimeFailure for a position outside the bar's range.
+    void SetScrollPosition(std::size_t row, int position);
+    // WriteSetting with this program's directory.
+    void WriteSetting(std::wstring_view section, std::wstring_view key);
+    // Writes the keys in order and refreshes; a failed write shows the write-failure
+    // report instead, and keys written before it stay written.
+    struct KeyWrite {
+        std::wstring_view section;
+        std::wstring_view key;
+        std::wstring value;
+    };
+    void WriteKeysAndRefresh(std::initializer_list<KeyWrite> writes);
+    // Writes the three camera value labels (Command7, and Command6 after its reset).
+    void WriteCameraLabels();
+    void ShowWriteFailure();
+    int ShowMessage(const std::wstring& text, const wchar_t* title, UINT type);
+    void SetLinkLook(bool highlighted);
+    void FillFileList(const std::wstring& folder);
+
+    // The window.
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    std::optional<LRESULT> HandleControlMessage(HWND control, UINT message, WPARAM wParam, LPARAM lParam) override;
+    void OnDestroyed() override;
+    void CreateControls();
+    void ApplyLayout();
+    HFONT FontOf(std::size_t row);
+    std::size_t RowOf(HWND control) const;
+    void OnCommand(std::size_t row, UINT code);
+    void OnClick(std::size_t row);
+    void OnScroll(HWND bar, UINT code);
+    void OnControlMouseMove(std::size_t row);
+    HBRUSH OnControlColour(HDC dc, HWND control);
+    void OnDrawItem(const DRAWITEMSTRUCT& item);
+
+    Application& app_;
+    int dpi_ = 96;
+    win::FontCache fonts_{96};
+    win::BrushCache brushes_;
+    std::array<HWND, std::size(kForm1Design)> controls_{};
+    HWND tooltip_ = nullptr;  // owned by the window, destroyed with it
+    win::UniqueIcon mascot_;
+    bool linkHighlighted_ = false;
+
+    // Shared state for reading and writing gr.ini.
+    settings::IniState ini_;
+
+    // The hidden strip: working storage of the refresh and of two editors.
+    std::wstring Text1;
+    std::array<std::wstring, 4> txt1{L"txt1(0)パレット", L"txt1(1)", L"txt1(2)", L"txt1(3)"};
+    std::array<std::wstring, 4> txt2{L"txt2(0)リプレイ", L"txt2(1)", L"txt2(2)", L"txt2(3)"};
+    std::array<std::wstring, 4> txt3{L"txt3(0)スクショ", L"txt3(1)", L"txt3(2)", L"txt3(3)"};
+    std::array<std::wstring, 5> txt4{L"txt4(0)視点", L"txt4(1)", L"txt4(2)", L"txt4(3)", L"txt4(4)"};
+    std::array<std::wstring, 3> txt5{L"txt5(0)トラック", L"txt5(1)", L"txt5(2)"};
+    std::array<std::wstring, 3> txt6{L"txt6(0)タイヤ", L"txt6(1)", L"txt6(2)"};
+    std::array<std::wstring, 3> txt7{L"txt7(0)VRAM", L"txt7(1)", L"txt7(2)"};
+    std::array<std::wstring, 3> txt8{L"txt8(0)Smoother", L"txt8(1)", L"txt8(2)"};
+    std::array<std::wstring, 3> txt9{L"txt9(0)FILETIPE", L"txt9(1)", L"txt9(2)"};
+};
+
+}  // namespace pelkor::app

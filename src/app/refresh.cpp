@@ -1,0 +1,137 @@
+// ShowCurrentSettings: reads the thirteen known keys of gr.ini and puts every value
+// on the window. It writes nothing and runs no editor: selecting an option here is a
+// display update only.
+#include "app/application.h"
+#include "app/main_window.h"
+#include "app/platform.h"
+#include "settings/catalogue.h"
+#include "settings/number.h"
+#include "win/failure.h"
+
+namespace pelkor::app {
+namespace {
+
+namespace key = settings::key;
+namespace section = settings::section;
+
+// The value from its tenth character on: "Palettes\night.pal" gives "night.pal".
+std::wstring WithoutFolder(const std::wstring& value) {
+    constexpr std::size_t kPrefixLength = settings::value::PalettePrefix.size();
+    return value.size() > kPrefixLength ? value.substr(kPrefixLength) : std::wstring();
+}
+
+}  // namespace
+
+void Form1::ShowCurrentSettings() {
+    const std::wstring directory = ProgramDirectory();
+    // Each group of reads starts with the file name built anew and its section set.
+    auto beginGroup = [&](std::wstring_view sectionName) {
+        ini_.IniFileName = settings::IniPathFor(directory);
+        ini_.IniSection = sectionName;
+    };
+    auto read = [&](std::wstring_view keyName) { return settings::ReadSetting(ini_, keyName); };
+
+    try {
+        // Palette.
+        beginGroup(section::Misc);
+        txt1[0] = section::Misc;
+        txt1[1] = key::PaletteFile;
+        txt1[2] = read(key::PaletteFile);
+        txt1[3] = WithoutFolder(txt1[2]);
+        SetCaption(Ctl(L"lblNow"), L" " + txt1[3]);
+        const std::wstring paletteFolder = directory + L"\\" + std::wstring(settings::kPaletteFolder);
+        const DWORD attributes = ::GetFileAttributesW(paletteFolder.c_str());
+        if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+            throw RuntimeFailure("no Palettes folder");
+        }
+        FillFileList(paletteFolder);
+
+        // Replay limits.
+        beginGroup(section::Replay);
+        txt2[0] = section::Replay;
+        txt2[1] = key::Length;
+        txt2[2] = read(key::Length);
+        txt2[3] = read(key::FrameStep);
+        SetCaption(Ctl(L"lblNow2"), L" " + txt2[2] + L" / " + txt2[3]);
+        SetCaption(Ctl(L"txt12", 2), txt2[2]);
+        SetCaption(Ctl(L"txt12", 3), txt2[3]);
+
+        // Screenshot size: the width alone chooses the option.
+        beginGroup(section::Misc);
+        txt3[0] = section::Misc;
+        txt3[1] = key::ScreenshotWidth;
+        txt3[2] = read(key::ScreenshotWidth);
+        txt3[3] = read(key::ScreenshotHeight);
+        SetCaption(Ctl(L"lblNow3"), L" " + txt3[2] + L"×" + txt3[3]);
+        const int width = settings::ToInteger16(txt3[2]);
+        for (std::size_t i = 0; i < std::size(settings::kScreenshotSizes); ++i) {
+            if (settings::kScreenshotSizes[i].width == width) SelectOption(L"Option2", static_cast<int>(i));
+        }
+
+        // Camera view: "default" leaves the bar where it stands.
+        beginGroup(section::Viewport);
+        txt4[0] = section::Viewport;
+        txt4[1] = key::ViewAngle;
+        const std::wstring_view cameraKeys[] = {key::ViewAngle, key::Rotation, key::Zoom};
+        const std::size_t bars[] = {Ctl(L"Sc1"), Ctl(L"Sc2"), Ctl(L"Sc3")};
+        const std::size_t valueLabels[] = {Ctl(L"llblV", 0), Ctl(L"llblV", 1), Ctl(L"llblV", 2)};
+        for (std::size_t i = 0; i < 3; ++i) {
+            std::wstring& value = txt4[2 + i];
+            value = read(cameraKeys[i]);
+            SetCaption(valueLabels[i], value);
+            if (value != settings::value::Default) SetScrollPosition(bars[i], settings::ToInteger16(value));
+        }
+        SetCaption(Ctl(L"lblNow4"), L" 上下 " + txt4[2] + L" \u3000 左右 " + txt4[3] + L" \u3000 拡大 " + txt4[4]);
+
+        // The three switches. FasterTrackPreview runs the other way: 0 means the objects are shown.
+        struct Switch {
+            std::wstring_view sectionName, keyName, group;
+            std::array<std::wstring, 3>& box;
+            std::size_t label;
+            int onValue;
+        };
+        const Switch switches[] = {
+            {section::Graphics, key::FasterTrackPreview, L"Option3", txt5, Ctl(L"lblNow5"), 0},
+            {section::Graphics, key::TyreAutoSort, L"Option4", txt6, Ctl(L"lblNow6"), 1},
+        };
+        auto showSwitch = [&](const Switch& s) {
+            beginGroup(s.sectionName);
+            s.box[0] = s.sectionName;
+            s.box[1] = s.keyName;
+            s.box[2] = read(s.keyName);
+            const int number = settings::ToInteger16(s.box[2]);
+            if (number != 0 && number != 1) return;
+            const bool on = number == s.onValue;
+            SetCaption(s.label, on ? L" ON" : L" OFF");
+            SelectOption(s.group, on ? 0 : 1);
+        };
+        for (const Switch& s : switches) showSwitch(s);
+
+        // Video memory: whole texts, exact and case-sensitive.
+        beginGroup(section::Graphics);
+        txt7[0] = section::Graphics;
+        txt7[1] = key::VideoMemory;
+        txt7[2] = read(key::VideoMemory);
+        for (const settings::VideoMemoryRow& row : settings::kVideoMemory) {
+            if (txt7[2] != row.stored) continue;
+            SetCaption(Ctl(L"lblNow7"), row.caption);
+            SelectOption(L"Option1", row.option);
+            break;
+        }
+
+        showSwitch({section::Misc, key::AlternativeSpeedSetting, L"Option5", txt8, Ctl(L"lblNow8"), 1});
+
+        // Screenshot format: shown, never converted.
+        beginGroup(section::Misc);
+        txt9[0] = section::Misc;
+        txt9[1] = key::ScreenshotFormat;
+        txt9[2] = read(key::ScreenshotFormat);
+        SetCaption(Ctl(L"lblNow9"), L" " + txt9[2]);
+    } catch (const std::exception&) {
+        ShowMessage(L"セッティングが出来ません。\u3000\r\n\r\nプログラムを終了します。", L"エラー\u3000No.01",
+                    MB_OK | MB_ICONSTOP);
+        app_.EndAfterFailure();
+    }
+}
+
+}  // namespace pelkor::app

@@ -1,0 +1,22 @@
+#pragma once
+// The one place where design sizes in twips become pixels.
+#include <windows.h>
+
+namespace pelkor::win {
+
+inline constexpr int kTwipsPerInch = 1440;
+inline constexpr int kDefaultDpi = 96;
+
+// Pixels for a length in twips at the given dots per inch (15 twips a pixel at 96).
+inline int TwipsToPixels(int twips, int dpi) { return ::MulDiv(twips, dpi, kTwipsPerInch); }
+// Pixels for a font size in points.
+inline int PointsToPixels(int points, int dpi) { return ::MulDiv(points, dpi, 72); }
+
+// The window's DPI; on systems older than per-monitor awareness, the screen's.
+int DpiOf(HWND window);
+// The outer size of a window whose client area has the given size.
+SIZE OuterSizeFor(SIZE client, DWORD style, DWORD exStyle, int dpi);
+// Top-left corner that centres a window of this size on the work area of its monitor.
+POINT CentredOnMonitor(HWND window, SIZE size);
+
+}  // namespace pelkor::win

@@ -1,0 +1,95 @@
+#include "win/form_design.h"
+
+#include "win/dpi.h"
+
+#include <algorithm>
+#include <string>
+
+namespace pelkor::win {
+namespace {
+
+const ControlSpec* ContainerOf(Design design, const ControlSpec& spec) {
+    if (spec.container.empty()) return nullptr;
+    for (const ControlSpec& other : design) {
+        if (other.name == spec.container) return &other;
+    }
+    return nullptr;
+}
+
+struct ClassAndStyle {
+    const wchar_t* className;
+    DWORD style;
+    DWORD exStyle;
+};
+
+ClassAndStyle ClassFor(const ControlSpec& spec) {
+    const DWORD align = spec.Has(flag::Centred) ? SS_CENTER : SS_LEFT;
+    const DWORD border = spec.Has(flag::Border) ? WS_BORDER : 0;
+    switch (spec.kind) {
+        case Kind::Frame: return {L"BUTTON", BS_GROUPBOX, 0};
+        case Kind::Label: return {L"STATIC", align | SS_NOPREFIX, 0};
+        case Kind::ValueLabel: return {L"STATIC", SS_LEFTNOWORDWRAP | SS_NOPREFIX | border, 0};
+        case Kind::Link: return {L"STATIC", align | SS_NOPREFIX | SS_NOTIFY, 0};
+        case Kind::Option: return {L"BUTTON", BS_RADIOBUTTON, 0};
+        case Kind::Button:
+            return {L"BUTTON", static_cast<DWORD>(spec.back == kNoColour ? BS_PUSHBUTTON : BS_OWNERDRAW), 0};
+        case Kind::Edit: return {L"EDIT", ES_AUTOHSCROLL | ES_LEFT, WS_EX_CLIENTEDGE};
+        case Kind::ScrollBar: return {L"SCROLLBAR", SBS_HORZ, 0};
+        case Kind::FileList:
+            return {L"LISTBOX", LBS_NOTIFY | LBS_SORT | LBS_NOINTEGRALHEIGHT | WS_VSCROLL, WS_EX_CLIENTEDGE};
+        case Kind::Picture:
+            return {L"STATIC", static_cast<DWORD>(spec.image ? SS_OWNERDRAW : SS_LEFT), 0};
+    }
+    return {L"STATIC", 0, 0};
+}
+
+}  // namespace
+
+RECT DesignRect(Design design, std::size_t row) {
+    const ControlSpec& spec = design[row];
+    int left = spec.left;
+    int top = spec.top;
+    for (const ControlSpec* c = ContainerOf(design, spec); c; c = ContainerOf(design, *c)) {
+        left += c->left;
+        top += c->top;
+    }
+    return {left, top, left + spec.width, top + spec.height};
+}
+
+RECT PixelRect(Design design, std::size_t row, int dpi) {
+    const RECT t = DesignRect(design, row);
+    return {TwipsToPixels(t.left, dpi), TwipsToPixels(t.top, dpi), TwipsToPixels(t.right, dpi),
+            TwipsToPixels(t.bottom, dpi)};
+}
+
+std::vector<std::size_t> ZOrder(Design design) {
+    auto depth = [&](std::size_t row) {
+        int d = 0;
+        for (const ControlSpec* c = ContainerOf(design, design[row]); c; c = ContainerOf(design, *c)) ++d;
+        return d;
+    };
+    std::vector<std::size_t> order(design.size());
+    for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
+    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+        const int tabA = design[a].tab, tabB = design[b].tab;
+        if ((tabA != 0) != (tabB != 0)) return tabA != 0;
+        if (tabA != 0) return tabA < tabB;
+        return depth(a) > depth(b);
+    });
+    return order;
+}
+
+HWND CreateControl(HWND parent, Design design, std::size_t row, int dpi) {
+    const ControlSpec& spec = design[row];
+    const ClassAndStyle cs = ClassFor(spec);
+    DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | cs.style;
+    if (spec.tab) style |= WS_TABSTOP;
+    const RECT r = PixelRect(design, row, dpi);
+    const std::wstring caption(spec.caption);
+    return ::CreateWindowExW(cs.exStyle, cs.className, caption.c_str(), style, r.left, r.top,
+                             r.right - r.left, r.bottom - r.top, parent,
+                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + row)),
+                             ::GetModuleHandleW(nullptr), nullptr);
+}
+
+}  // namespace pelkor::win

@@ -1,0 +1,76 @@
+#pragma once
+// A window's design as data, like a form file: one row a control, walked at
+// creation. Positions are in twips from the top-left corner of the container.
+#include <windows.h>
+
+#include <cstddef>
+#include <span>
+#include <string_view>
+#include <vector>
+
+namespace pelkor::win {
+
+enum class Kind { Frame, Label, ValueLabel, Link, Option, Button, Edit, ScrollBar, FileList, Picture };
+enum class FontId { Default, Arial9BoldItalic, SmallFonts6, Gothic9Bold, Gothic9Italic };
+
+inline constexpr COLORREF kNoColour = CLR_INVALID;
+
+namespace flag {
+inline constexpr unsigned Centred = 1u << 0;
+inline constexpr unsigned Border = 1u << 1;    // single-line border
+inline constexpr unsigned Selected = 1u << 2;  // the option selected at design time
+}  // namespace flag
+
+struct ScrollRange {
+    int min = 0;
+    int max = 0;
+    int start = 0;
+};
+
+struct ControlSpec {
+    Kind kind;
+    std::wstring_view name;
+    int index;                    // element of a control array, or -1
+    std::wstring_view container;  // empty: the window's client area
+    std::wstring_view caption;
+    int left, top, width, height;
+    COLORREF text = kNoColour;
+    COLORREF back = kNoColour;  // label background or push-button face
+    FontId font = FontId::Default;
+    int tab = 0;  // place in the tab order; 0 takes no focus
+    unsigned flags = 0;
+    std::wstring_view tooltip = {};
+    ScrollRange range = {};
+    int image = 0;  // icon resource drawn by a picture box
+
+    bool Has(unsigned f) const { return (flags & f) != 0; }
+};
+
+using Design = std::span<const ControlSpec>;
+
+// Control IDs come from the table: the row number plus this base.
+inline constexpr int kFirstControlId = 100;
+
+// Row of a control; a name or index not in the table does not compile.
+consteval std::size_t RowOf(Design design, std::wstring_view name, int index) {
+    for (std::size_t i = 0; i < design.size(); ++i) {
+        if (design[i].name == name && design[i].index == index) return i;
+    }
+    throw "no such control in the design";
+}
+
+// The control's rectangle in twips from the window's client area.
+RECT DesignRect(Design design, std::size_t row);
+// The same in pixels at the given DPI; right and bottom edges are scaled on their own
+// so that neighbouring controls never drift apart by rounding.
+RECT PixelRect(Design design, std::size_t row, int dpi);
+
+// The order of the controls from the top of the z-order down: first those that
+// take the focus, in tab order (the dialog manager tabs in z-order), then the rest,
+// innermost first so that no container covers what it holds.
+std::vector<std::size_t> ZOrder(Design design);
+
+// Creates the child control of a row (hidden layout aside, nothing else is set).
+HWND CreateControl(HWND parent, Design design, std::size_t row, int dpi);
+
+}  // namespace pelkor::win

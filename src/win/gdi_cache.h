@@ -1,0 +1,45 @@
+#pragma once
+// Fonts and brushes made once per kind and DPI, not on every paint.
+#include <windows.h>
+
+#include <map>
+#include <string>
+#include <tuple>
+
+#include "win/handles.h"
+
+namespace pelkor::win {
+
+struct FontSpec {
+    const wchar_t* face = nullptr;  // nullptr: the window's default user-interface font
+    int points = 9;
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+    BYTE charset = DEFAULT_CHARSET;
+
+    auto Key() const { return std::tuple(std::wstring(face ? face : L""), points, bold, italic, underline, charset); }
+};
+
+class FontCache {
+public:
+    explicit FontCache(int dpi) : dpi_(dpi) {}
+    HFONT Get(const FontSpec& spec);
+    // Fonts of the old DPI stay alive until the controls have the new ones.
+    void SetDpi(int dpi);
+
+private:
+    int dpi_;
+    std::map<decltype(FontSpec{}.Key()), UniqueFont> fonts_;
+    std::map<decltype(FontSpec{}.Key()), UniqueFont> retired_;
+};
+
+class BrushCache {
+public:
+    HBRUSH Get(COLORREF colour);
+
+private:
+    std::map<COLORREF, UniqueBrush> brushes_;
+};
+
+}  // namespace pelkor::win

@@ -1,0 +1,51 @@
+#include "win/owner_draw.h"
+
+#include <string>
+
+namespace pelkor::win {
+
+void DrawFacedButton(const DRAWITEMSTRUCT& item, COLORREF face, HBRUSH faceBrush) {
+    HDC dc = item.hDC;
+    RECT r = item.rcItem;
+    const bool pressed = (item.itemState & ODS_SELECTED) != 0;
+    const bool focused = (item.itemState & ODS_FOCUS) != 0;
+    const bool disabled = (item.itemState & ODS_DISABLED) != 0;
+
+    ::FillRect(dc, &r, faceBrush);
+    if (focused) {
+        // The classic default-button frame: a black line around the raised edge.
+        ::FrameRect(dc, &r, static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH)));
+        ::InflateRect(&r, -1, -1);
+    }
+    if (pressed) {
+        ::FrameRect(dc, &r, ::GetSysColorBrush(COLOR_BTNSHADOW));
+    } else {
+        ::DrawEdge(dc, &r, EDGE_RAISED, BF_RECT);
+    }
+
+    wchar_t text[128] = {};
+    ::GetWindowTextW(item.hwndItem, text, static_cast<int>(std::size(text)));
+    HFONT font = reinterpret_cast<HFONT>(::SendMessageW(item.hwndItem, WM_GETFONT, 0, 0));
+    HGDIOBJ oldFont = font ? ::SelectObject(dc, font) : nullptr;
+    ::SetBkMode(dc, TRANSPARENT);
+    ::SetBkColor(dc, face);
+    ::SetTextColor(dc, ::GetSysColor(disabled ? COLOR_GRAYTEXT : COLOR_BTNTEXT));
+    RECT textRect = r;
+    if (pressed) ::OffsetRect(&textRect, 1, 1);
+    ::DrawTextW(dc, text, -1, &textRect, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    if (oldFont) ::SelectObject(dc, oldFont);
+
+    if (focused && !(item.itemState & ODS_NOFOCUSRECT)) {
+        RECT focusRect = r;
+        ::InflateRect(&focusRect, -3, -3);
+        ::DrawFocusRect(dc, &focusRect);
+    }
+}
+
+void DrawPicture(const DRAWITEMSTRUCT& item, HICON icon) {
+    const RECT& r = item.rcItem;
+    ::FillRect(item.hDC, &r, ::GetSysColorBrush(COLOR_BTNFACE));
+    if (icon) ::DrawIconEx(item.hDC, r.left, r.top, icon, r.right - r.left, r.bottom - r.top, 0, nullptr, DI_NORMAL);
+}
+
+}  // namespace pelkor::win

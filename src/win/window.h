@@ -1,0 +1,44 @@
+#pragma once
+// A small base for the program's top-level windows: the object owns its HWND,
+// the window procedure is bound to `this` at WM_NCCREATE, and nothing throws
+// through USER32.
+#include <windows.h>
+
+#include <optional>
+
+namespace pelkor::win {
+
+class Window {
+public:
+    Window() = default;
+    Window(const Window&) = delete;
+    Window& operator=(const Window&) = delete;
+    virtual ~Window();
+
+    HWND hwnd() const { return hwnd_; }
+    bool IsAlive() const { return hwnd_ != nullptr; }
+    // Destroys the window now; the object stays, without a window.
+    void Destroy();
+
+protected:
+    static void RegisterWindowClass(const wchar_t* className, HICON icon, HICON smallIcon);
+    // Creates the window hidden; returns false when the system refused it.
+    bool CreateHidden(const wchar_t* className, const wchar_t* caption, DWORD style, DWORD exStyle);
+
+    virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    // Messages of a subclassed child control; nullopt passes them on to the control.
+    virtual std::optional<LRESULT> HandleControlMessage(HWND control, UINT message, WPARAM wParam,
+                                                        LPARAM lParam);
+    // Routes the messages of a child control through HandleControlMessage.
+    void Subclass(HWND control);
+    // Called once the window is gone (WM_NCDESTROY), with hwnd() already null.
+    virtual void OnDestroyed() {}
+
+private:
+    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK ControlProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                        UINT_PTR id, DWORD_PTR self);
+    HWND hwnd_ = nullptr;
+};
+
+}  // namespace pelkor::win

@@ -1,0 +1,55 @@
+#pragma once
+// A platform that records what the program asks for instead of blocking or leaving.
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/platform.h"
+
+namespace pelkor::test {
+
+struct MessageBoxCall {
+    std::wstring text;
+    std::optional<std::wstring> title;
+    UINT type;
+};
+
+struct StartCall {
+    std::wstring application;
+    std::wstring commandLine;
+};
+
+class RecordingPlatform final : public app::Platform {
+public:
+    explicit RecordingPlatform(std::wstring directory) : directory_(std::move(directory)) {}
+
+    std::wstring ProgramDirectory() override { return directory_; }
+    int ShowMessageBox(HWND, const std::wstring& text, const std::optional<std::wstring>& title,
+                       UINT type) override {
+        boxes.push_back({text, title, type});
+        if (onMessageBox) onMessageBox();
+        return IDOK;
+    }
+    void EndProgram(int exitCode) override { endings.push_back(exitCode); }
+    bool StartProgram(const std::wstring& application, const std::wstring& commandLine) override {
+        starts.push_back({application, commandLine});
+        return startSucceeds;
+    }
+    bool OpenWebPage(const std::wstring& address) override {
+        pages.push_back(address);
+        return pageSucceeds;
+    }
+
+    std::vector<MessageBoxCall> boxes;
+    std::vector<int> endings;
+    std::vector<StartCall> starts;
+    std::vector<std::wstring> pages;
+    bool startSucceeds = true;
+    bool pageSucceeds = true;
+    std::function<void()> onMessageBox;  // runs while the "box" is up
+
+private:
+    std::wstring directory_;
+};
+
+}  // namespace pelkor::test
