@@ -1,0 +1,158 @@
+// The window as the user meets it: size, colours, fonts, keyboard order and scaling.
+#include "support/form_fixture.h"
+#include "win/dpi.h"
+
+namespace pelkor::test {
+namespace {
+
+class LayoutTest : public FormTest {
+protected:
+    void SetUp() override {
+        game_.WriteIni(TypicalIni());
+        StartShown();
+    }
+
+    RECT ClientRectOf(std::size_t row) {
+        RECT r{};
+        ::GetWindowRect(Control(row), &r);
+        ::MapWindowPoints(nullptr, form().hwnd(), reinterpret_cast<POINT*>(&r), 2);
+        return r;
+    }
+
+    // The colours a control is painted with, as the window answers WM_CTLCOLOR*.
+    std::pair<COLORREF, COLORREF> Colours(std::size_t row, UINT message = WM_CTLCOLORSTATIC) {
+        HDC dc = ::CreateCompatibleDC(nullptr);
+        ::SendMessageW(form().hwnd(), message, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(Control(row)));
+        const std::pair colours{::GetTextColor(dc), ::GetBkColor(dc)};
+        ::DeleteDC(dc);
+        return colours;
+    }
+
+    LOGFONTW FontOf(std::size_t row) {
+        LOGFONTW lf{};
+        HFONT font = reinterpret_cast<HFONT>(::SendMessageW(Control(row), WM_GETFONT, 0, 0));
+        ::GetObjectW(font, sizeof(lf), &lf);
+        return lf;
+    }
+};
+
+TEST_F(LayoutTest, FixedWindowCutOffRightOfTheVisibleLayout) {
+    HWND window = form().hwnd();
+    const int dpi = form().Dpi();
+    RECT outer{}, client{};
+    ::GetWindowRect(window, &outer);
+    ::GetClientRect(window, &client);
+    EXPECT_EQ(outer.right - outer.left, win::TwipsToPixels(5790, dpi));
+    EXPECT_EQ(client.bottom, win::TwipsToPixels(6705, dpi));
+
+    const LONG_PTR style = ::GetWindowLongPtrW(window, GWL_STYLE);
+    EXPECT_FALSE(style & WS_THICKFRAME);
+    EXPECT_FALSE(style & WS_MINIMIZEBOX);
+    EXPECT_FALSE(style & WS_MAXIMIZEBOX);
+    wchar_t caption[64] = {};
+    ::GetWindowTextW(window, caption, 64);
+    EXPECT_STREQ(caption, L"Pelkor(ぺるこる)  v1.0a");
+
+    // Every control is inside the part of the window that is shown.
+    for (std::size_t row = 0; row < app::kForm1.size(); ++row) {
+        const RECT r = ClientRectOf(row);
+        EXPECT_LE(r.right, client.right) << "cut off: row " << row;
+        EXPECT_TRUE(::IsWindowVisible(Control(row)));
+    }
+}
+
+TEST_F(LayoutTest, ColoursOfTheDesign) {
+    struct Case {
+        std::size_t row;
+        COLORREF text;
+        COLORREF back;  // CLR_INVALID: the window's own
+        UINT message = WM_CTLCOLORSTATIC;
+    };
+    const COLORREF face = ::GetSysColor(COLOR_BTNFACE);
+    const Case cases[] = {
+        {Ctl(L"lblNow"), RGB(192, 192, 255), RGB(0, 0, 192)},
+        {Ctl(L"lblNow9"), RGB(192, 192, 255), RGB(0, 0, 192)},
+        {Ctl(L"Label4"), RGB(192, 192, 255), RGB(0, 0, 192)},
+        {Ctl(L"Frame6"), RGB(0, 0, 128), face},
+        {Ctl(L"Option1", 3), RGB(64, 64, 64), face},
+        {Ctl(L"llblV", 1), RGB(128, 128, 255), face},
+        {Ctl(L"Label2", 2), RGB(128, 128, 255), face},
+        {Ctl(L"lblMes"), RGB(128, 128, 128), face},
+        {Ctl(L"lblLink1"), RGB(128, 128, 128), face},
+        {Ctl(L"File1"), RGB(128, 128, 255), RGB(255, 255, 255), WM_CTLCOLORLISTBOX},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "row " << c.row);
+        const auto [text, back] = Colours(c.row, c.message);
+        EXPECT_EQ(text, c.text);
+        EXPECT_EQ(back, c.back);
+    }
+    // The value labels carry a border, all but the screenshot format.
+    EXPECT_TRUE(::GetWindowLongPtrW(Control(Ctl(L"lblNow3")), GWL_STYLE) & WS_BORDER);
+    EXPECT_FALSE(::GetWindowLongPtrW(Control(Ctl(L"lblNow9")), GWL_STYLE) & WS_BORDER);
+}
+
+TEST_F(LayoutTest, FontsAskForJapaneseAndTheNamedFaces) {
+    const LOGFONTW ui = FontOf(Ctl(L"Command1"));
+    EXPECT_STREQ(ui.lfFaceName, L"ＭＳ Ｐゴシック");
+    EXPECT_EQ(ui.lfCharSet, SHIFTJIS_CHARSET);
+    EXPECT_EQ(ui.lfHeight, -win::PointsToPixels(9, form().Dpi()));
+
+    const LOGFONTW title = FontOf(Ctl(L"Label1"));
+    EXPECT_STREQ(title.lfFaceName, L"Arial");
+    EXPECT_EQ(title.lfWeight, FW_BOLD);
+    EXPECT_TRUE(title.lfItalic);
+
+    EXPECT_STREQ(FontOf(Ctl(L"Label2", 12)).lfFaceName, L"Small Fonts");
+    EXPECT_STREQ(FontOf(Ctl(L"Label4")).lfFaceName, L"Small Fonts");
+}
+
+TEST_F(LayoutTest, TabWalksTheDesignedOrderStartingAtCommand1) {
+    EXPECT_EQ(::GetFocus(), Control(Ctl(L"Command1")));
+    // Option groups are entered at their selected button.
+    const std::size_t expected[] = {
+        Ctl(L"Command1"), Ctl(L"Command2"), Ctl(L"Command5"), Ctl(L"Command8"), Ctl(L"Sc1"),
+        Ctl(L"Sc2"), Ctl(L"Sc3"), Ctl(L"Command6"), Ctl(L"Command7"), Ctl(L"Command3"),
+        Ctl(L"Command4"), Ctl(L"File1"), Ctl(L"Option2", 2), Ctl(L"Option3", 0), Ctl(L"Option4", 0),
+        Ctl(L"txt12", 2), Ctl(L"txt12", 3), Ctl(L"Option1", 0), Ctl(L"Option5", 1), Ctl(L"Command9"),
+        Ctl(L"Command1"),
+    };
+    HWND at = Control(Ctl(L"Command1"));
+    for (std::size_t i = 1; i < std::size(expected); ++i) {
+        at = ::GetNextDlgTabItem(form().hwnd(), at, FALSE);
+        EXPECT_EQ(at, Control(expected[i])) << "step " << i;
+    }
+}
+
+TEST_F(LayoutTest, DoubledDpiScalesEveryControlAndFont) {
+    std::vector<RECT> before;
+    for (std::size_t row = 0; row < app::kForm1.size(); ++row) before.push_back(ClientRectOf(row));
+    RECT outer{};
+    ::GetWindowRect(form().hwnd(), &outer);
+    const int from = form().Dpi();
+    const int to = from * 3 / 2;
+    RECT suggested{outer.left, outer.top, outer.left + (outer.right - outer.left) * 3 / 2,
+                   outer.top + (outer.bottom - outer.top) * 3 / 2};
+    ::SendMessageW(form().hwnd(), WM_DPICHANGED, MAKEWPARAM(to, to), reinterpret_cast<LPARAM>(&suggested));
+
+    for (std::size_t row = 0; row < app::kForm1.size(); ++row) {
+        const RECT r = ClientRectOf(row);
+        SCOPED_TRACE(testing::Message() << "row " << row);
+        EXPECT_NEAR(r.left, before[row].left * 3 / 2, 2);
+        EXPECT_NEAR(r.right - r.left, (before[row].right - before[row].left) * 3 / 2, 2);
+        EXPECT_NEAR(r.bottom - r.top, (before[row].bottom - before[row].top) * 3 / 2, 2);
+    }
+    EXPECT_EQ(FontOf(Ctl(L"Command1")).lfHeight, -win::PointsToPixels(9, to));
+}
+
+TEST_F(LayoutTest, ClosingTheWindowWritesNothingAndEndsTheProgram) {
+    const std::string before = game_.ReadIniBytes();
+    ::SendMessageW(form().hwnd(), WM_CLOSE, 0, 0);
+    EXPECT_FALSE(form().IsAlive());
+    EXPECT_EQ(platform_.endings, std::vector<int>{0});
+    EXPECT_EQ(game_.ReadIniBytes(), before);
+    EXPECT_TRUE(platform_.boxes.empty());
+}
+
+}  // namespace
+}  // namespace pelkor::test
