@@ -1,0 +1,181 @@
+// The real program driven from outside with real pointer and keyboard input.
+#include <gtest/gtest.h>
+
+#include "app/form1_design.h"
+#include "driver/pelkor_process.h"
+#include "support/game_folder.h"
+
+namespace pelkor::driver {
+namespace {
+
+using app::Ctl;
+using test::GameFolder;
+using test::TypicalIni;
+
+class Driver : public ::testing::Test {
+protected:
+    void StartOnTypicalFolder() {
+        game_.WriteIni(TypicalIni());
+        game_.AddPalette(L"gr.pal");
+        game_.AddPalette(L"night.pal");
+        pelkor_.Launch(game_.path());
+        ASSERT_NE(pelkor_.WaitForMainWindow(), nullptr);
+    }
+
+    // Waits until the profile functions read the value from gr.ini.
+    bool FileHolds(const char* section, const char* key, const std::string& value) {
+        return WaitFor([&] { return game_.Read(section, key) == value; }, std::chrono::seconds(5));
+    }
+
+    GameFolder game_;
+    PelkorProcess pelkor_;
+};
+
+TEST_F(Driver, OptionGroupsWriteAtOnce) {
+    StartOnTypicalFolder();
+    pelkor_.Click(Ctl(L"Option2", 3));
+    EXPECT_TRUE(FileHolds("Misc", "ScreenshotWidth", "800"));
+    EXPECT_TRUE(FileHolds("Misc", "ScreenshotHeight", "600"));
+    EXPECT_TRUE(WaitFor([&] { return pelkor_.Text(Ctl(L"lblNow3")) == L" 800×600"; }));
+
+    pelkor_.Click(Ctl(L"Option1", 5));
+    EXPECT_TRUE(FileHolds("Graphics", "VideoMemory", "64000"));
+    pelkor_.Click(Ctl(L"Option3", 1));
+    EXPECT_TRUE(FileHolds("Graphics", "FasterTrackPreview", "1"));
+    pelkor_.Click(Ctl(L"Option4", 1));
+    EXPECT_TRUE(FileHolds("Graphics", "TyreAutoSort", "0"));
+    pelkor_.Click(Ctl(L"Option5", 0));
+    EXPECT_TRUE(FileHolds("Misc", "AlternativeSpeedSetting", "1"));
+    EXPECT_TRUE(WaitFor([&] { return pelkor_.Text(Ctl(L"lblNow8")) == L" ON"; }));
+    EXPECT_FALSE(pelkor_.HasMessageBox());
+    EXPECT_EQ(game_.Read("Sound", "Volume"), "80");
+}
+
+TEST_F(Driver, TypedReplayLimitsAndTheCameraBars) {
+    StartOnTypicalFolder();
+    pelkor_.TypeInto(Ctl(L"txt12", 2), L" 1200.7 ");
+    pelkor_.TypeInto(Ctl(L"txt12", 3), L"007");
+    pelkor_.Click(Ctl(L"Command5"));
+    EXPECT_TRUE(FileHolds("Replay", "Length", "1200"));
+    EXPECT_TRUE(FileHolds("Replay", "FrameStep", "7"));
+    EXPECT_EQ(pelkor_.Text(Ctl(L"txt12", 2)), L"1200");
+
+    pelkor_.Click(Ctl(L"Command8"));
+    EXPECT_TRUE(FileHolds("Replay", "Length", "600"));
+    EXPECT_TRUE(FileHolds("Replay", "FrameStep", "5"));
+
+    // The right arrow moves the bar by one, a click in the trough by ten.
+    HWND bar = pelkor_.Control(Ctl(L"Sc1"));
+    RECT r{};
+    ::GetClientRect(bar, &r);
+    pelkor_.ClickAt(bar, {r.right - 3, r.bottom / 2});
+    EXPECT_TRUE(WaitFor([&] { return pelkor_.Text(Ctl(L"llblV", 0)) == L"61"; }));
+    pelkor_.ClickAt(bar, {r.right - r.bottom - 4, r.bottom / 2});
+    EXPECT_TRUE(WaitFor([&] { return pelkor_.Text(Ctl(L"llblV", 0)) == L"71"; }));
+    EXPECT_EQ(game_.Read("Viewport", "ViewAngle"), "default") << "moving a bar writes nothing";
+    pelkor_.Click(Ctl(L"Command7"));
+    EXPECT_TRUE(FileHolds("Viewport", "ViewAngle", "71"));
+    EXPECT_EQ(game_.Read("Viewport", "Rotation"), "default");
+    pelkor_.Click(Ctl(L"Command6"));
+    EXPECT_TRUE(FileHolds("Viewport", "ViewAngle", "default"));
+}
+
+TEST_F(Driver, PaletteChosenFromTheListAndReset) {
+    StartOnTypicalFolder();
+    pelkor_.Click(Ctl(L"Command1"));
+    auto box = pelkor_.WaitForMessageBox();
+    ASSERT_TRUE(box);
+    EXPECT_EQ(box->title, L"エラー No.04");
+    EXPECT_EQ(box->text, L"パレットファイルを指定してください。\u3000\u3000");
+    EXPECT_EQ(box->icon, Icon::Exclamation);
+    pelkor_.Acknowledge(*box);
+
+    pelkor_.ClickFile(L"night.pal");
+    pelkor_.Click(Ctl(L"Command1"));
+    EXPECT_TRUE(FileHolds("Misc", "PaletteFile", "Palettes\\night.pal"));
+    EXPECT_TRUE(WaitFor([&] { return pelkor_.Text(Ctl(L"lblNow")) == L" night.pal"; }));
+    pelkor_.Click(Ctl(L"Command2"));
+    EXPECT_TRUE(FileHolds("Misc", "PaletteFile", "Palettes\\gr.pal"));
+}
+
+TEST_F(Driver, ErrorBoxesKeepTheProgramUsable) {
+    StartOnTypicalFolder();
+    // No.03: a replay length that is not a number.
+    pelkor_.TypeInto(Ctl(L"txt12", 2), L"abc");
+    pelkor_.Click(Ctl(L"Command5"));
+    auto box = pelkor_.WaitForMessageBox();
+    ASSERT_TRUE(box);
+    EXPECT_EQ(box->title, L"エラー No.03");
+    EXPECT_EQ(box->text, L"数値が範囲外です。\u3000\u3000\r\n\r\n実行しませんでした。");
+    EXPECT_EQ(box->icon, Icon::Exclamation);
+    pelkor_.Acknowledge(*box);
+    EXPECT_EQ(pelkor_.Text(Ctl(L"txt12", 2)), L"600");
+
+    // No.02: another program holds gr.ini open without sharing.
+    {
+        win::UniqueFile held(::CreateFileW(game_.Ini().c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                                           OPEN_EXISTING, 0, nullptr));
+        ASSERT_TRUE(held);
+        pelkor_.Click(Ctl(L"Option1", 2));
+        box = pelkor_.WaitForMessageBox();
+        ASSERT_TRUE(box);
+        EXPECT_EQ(box->title, L"エラー\u3000No.02");
+        EXPECT_EQ(box->text, L"書き込みできませんでした。\u3000");
+        EXPECT_EQ(box->icon, Icon::Stop);
+        pelkor_.Acknowledge(*box);
+    }
+    EXPECT_EQ(game_.Read("Graphics", "VideoMemory"), "autodetect");
+
+    // No.05: no game beside the program.
+    pelkor_.Click(Ctl(L"Command4"));
+    box = pelkor_.WaitForMessageBox();
+    ASSERT_TRUE(box);
+    EXPECT_EQ(box->title, L"エラー\u3000No.05");
+    EXPECT_EQ(box->text, L"GeneRally.exeを起動できません。\u3000");
+    EXPECT_EQ(box->icon, Icon::Stop);
+    pelkor_.Acknowledge(*box);
+
+    // Still usable afterwards.
+    pelkor_.Click(Ctl(L"Option1", 2));
+    EXPECT_TRUE(FileHolds("Graphics", "VideoMemory", "8000"));
+    EXPECT_TRUE(pelkor_.Running());
+}
+
+TEST_F(Driver, Error01WithItsIconAndNoWindow) {
+    game_.WriteIni(test::TypicalIniWith("Zoom", "300"));
+    pelkor_.Launch(game_.path());
+    auto box = pelkor_.WaitForMessageBox();
+    ASSERT_TRUE(box);
+    EXPECT_EQ(box->title, L"エラー\u3000No.01");
+    EXPECT_EQ(box->icon, Icon::Stop);
+    EXPECT_EQ(pelkor_.MainWindow(), nullptr);
+    pelkor_.Acknowledge(*box);
+    ASSERT_TRUE(pelkor_.WaitForExit());
+    EXPECT_EQ(pelkor_.ExitCode(), 1u);
+}
+
+TEST_F(Driver, HoverTextsFollowThePointer) {
+    StartOnTypicalFolder();
+    HWND main = pelkor_.MainWindow();
+    const std::wstring general =
+        L"各項目の青色の窓が現在設定済みの値です。\u3000実行ボタンのない項目は操作後すぐ設定に反映されます。";
+    // The window's own surface, left of the frames.
+    pelkor_.MoveTo(main, {2, 60});
+    EXPECT_TRUE(WaitFor([&] { return pelkor_.Text(Ctl(L"lblMes")) == general; }));
+    // The screenshot frame's surface, between its options and its bottom edge.
+    HWND frame3 = pelkor_.Control(Ctl(L"Frame3"));
+    RECT r{};
+    ::GetClientRect(frame3, &r);
+    pelkor_.MoveTo(frame3, {r.right - 6, r.bottom - 5});
+    EXPECT_TRUE(WaitFor([&] { return pelkor_.Text(Ctl(L"lblMes")).rfind(L"スクリーンショットのサイズ", 0) == 0; }));
+    // A push button changes nothing.
+    pelkor_.MoveTo(pelkor_.Control(Ctl(L"Command5")), {5, 5});
+    ::Sleep(100);
+    EXPECT_EQ(pelkor_.Text(Ctl(L"lblMes")).rfind(L"スクリーンショットのサイズ", 0), 0u);
+    // Any video memory option shows the video memory text.
+    pelkor_.MoveTo(pelkor_.Control(Ctl(L"Option1", 7)), {4, 4});
+    EXPECT_TRUE(WaitFor([&] { return pelkor_.Text(Ctl(L"lblMes")).rfind(L"ビデオメモリ", 0) == 0; }));
+}
+
+}  // namespace
+}  // namespace pelkor::driver

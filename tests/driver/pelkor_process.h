@@ -1,0 +1,86 @@
+#pragma once
+// Drives the real Pelkor.exe from outside, as a user would: it starts the program in a
+// game folder, moves the pointer and clicks on the controls' places on the screen,
+// types keys, reads what the windows show and answers message boxes.
+#include <windows.h>
+
+#include <chrono>
+#include <optional>
+#include <string>
+
+#include "win/handles.h"
+
+namespace pelkor::driver {
+
+enum class Icon { None, Stop, Exclamation, Information, Question, Unknown };
+
+struct MessageBoxSeen {
+    HWND window = nullptr;
+    std::wstring title;
+    std::wstring text;
+    Icon icon = Icon::None;
+};
+
+// Pelkor.exe beside the running test program.
+std::wstring BuiltExe();
+
+// Polls `done` until it holds or the time is up.
+template <typename Predicate>
+bool WaitFor(Predicate done, std::chrono::milliseconds limit = std::chrono::seconds(15)) {
+    const auto until = std::chrono::steady_clock::now() + limit;
+    for (;;) {
+        if (done()) return true;
+        if (std::chrono::steady_clock::now() >= until) return false;
+        ::Sleep(10);
+    }
+}
+
+class PelkorProcess {
+public:
+    PelkorProcess() = default;
+    ~PelkorProcess();
+    PelkorProcess(const PelkorProcess&) = delete;
+    PelkorProcess& operator=(const PelkorProcess&) = delete;
+
+    // Copies Pelkor.exe into the folder and starts it there.
+    void Launch(const std::wstring& gameFolder);
+    // The visible main window, once it has appeared (nullptr if it does not).
+    HWND WaitForMainWindow();
+    HWND MainWindow() const;
+    // A visible top-level window of the process of the given class.
+    HWND FindWindowOfClass(const wchar_t* className) const;
+    std::optional<MessageBoxSeen> WaitForMessageBox(std::chrono::milliseconds limit = std::chrono::seconds(15));
+    // Presses OK with a real click.
+    void Acknowledge(const MessageBoxSeen& box);
+    bool HasMessageBox() const;
+
+    // A control of the main window by its row in the design table.
+    HWND Control(std::size_t row) const;
+    std::wstring Text(std::size_t row) const;
+    bool Checked(std::size_t row) const;
+    int ScrollPosition(std::size_t row) const;
+
+    // Real input at a control's place on the screen.
+    void Click(std::size_t row);
+    void ClickAt(HWND window, POINT client);
+    void MoveTo(HWND window, POINT client);
+    // Clicks into a text box, clears it and types the text.
+    void TypeInto(std::size_t row, const std::wstring& text);
+    // Clicks a palette file in the list by its name.
+    void ClickFile(const std::wstring& name);
+
+    bool WaitForExit(std::chrono::milliseconds limit = std::chrono::seconds(15));
+    DWORD ExitCode() const;
+    DWORD Pid() const { return pid_; }
+    bool Running() const;
+    void Kill();
+
+private:
+    win::UniqueHandle process_;
+    DWORD pid_ = 0;
+};
+
+// Window text of any window.
+std::wstring WindowText(HWND window);
+
+}  // namespace pelkor::driver
