@@ -13,6 +13,13 @@ void FormTest::StartShown() {
     ASSERT_TRUE(::IsWindowVisible(form().hwnd()));
 }
 
+std::size_t FormTest::Row(std::wstring_view name, int index) {
+    for (std::size_t row = 0; row < app::kForm1.size(); ++row) {
+        if (app::kForm1Design[row].name == name && app::kForm1Design[row].index == index) return row;
+    }
+    throw std::out_of_range("no such control");
+}
+
 std::wstring FormTest::Text(std::size_t row) {
     wchar_t buffer[2048] = {};
     ::GetWindowTextW(Control(row), buffer, static_cast<int>(std::size(buffer)));

@@ -26,6 +26,8 @@ protected:
     void StartShown();
 
     app::Form1& form() { return *app_->MainWindow(); }
+    // A control's row found at run time (for indexes chosen by the test as it runs).
+    static std::size_t Row(std::wstring_view name, int index = -1);
     HWND Control(std::size_t row) { return form().Control(row); }
     std::wstring Text(std::size_t row);
     bool Checked(std::size_t row);
