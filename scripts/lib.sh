@@ -80,6 +80,10 @@ warm_wine() {
     wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'ＭＳ ゴシック' /d IPAGothic /f >/dev/null 2>&1 </dev/null
     touch "$WINEPREFIX/.pelkor-ready"
   fi
+  # A drive whose root is a scratch folder, for the tests of a program at a drive root.
+  mkdir -p "$BUILD/scratch-drive"
+  ln -sfn "$BUILD/scratch-drive" "$WINEPREFIX/dosdevices/r:"
+  export PELKOR_SCRATCH_DRIVE=R:
   wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1 </dev/null
   wineserver -p >/dev/null 2>&1 </dev/null &
   wine cmd /c exit >/dev/null 2>&1 </dev/null || true
