@@ -45,7 +45,7 @@ TEST_F(OptionsTest, EachOptionWritesItsOwnTextsAndNothingElse) {
         {Ctl(L"Option5", 1), Ctl(L"lblNow8"), L" OFF", {{"AlternativeSpeedSetting", "0"}}},
     };
     for (const Case& c : cases) {
-        const app::ControlSpec& option = app::kForm1Design[c.option];
+        const app::ControlRow& option = app::kForm1Design[c.option];
         SCOPED_TRACE(testing::Message() << testing::PrintToString(std::wstring(option.name)) << "(" << option.index
                                         << ")");
         Click(c.option);

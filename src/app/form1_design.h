@@ -1,10 +1,11 @@
 #pragma once
 // The main window's design: every visible control, where it stands and how it looks.
+#include "version.h"
 #include "win/form_design.h"
 
 namespace pelkor::app {
 
-using win::ControlSpec;
+using win::ControlRow;
 using win::FontId;
 using win::Kind;
 using win::ScrollRange;
@@ -29,21 +30,21 @@ inline constexpr int kDesignClientWidth = 10170;
 inline constexpr int kDesignClientHeight = 6705;
 inline constexpr int kShownOuterWidth = 5790;
 
-inline constexpr wchar_t kForm1Caption[] = L"Pelkor(ぺるこる)  v1.0a";
+inline constexpr wchar_t kForm1Caption[] = L"Pelkor(ぺるこる)  v" PELKOR_VERSION_SHOWN;
 
-constexpr ControlSpec V(std::wstring_view name, std::wstring_view frame, int left, int top, int width,
+constexpr ControlRow V(std::wstring_view name, std::wstring_view frame, int left, int top, int width,
                         int height, std::wstring_view caption, unsigned flags = flag::Border) {
     return {Kind::ValueLabel, name, -1, frame, caption, left, top, width, height, kValueText, kValueBack,
             FontId::Default, 0, flags};
 }
-constexpr ControlSpec Opt(std::wstring_view name, int index, std::wstring_view frame, std::wstring_view caption,
+constexpr ControlRow Opt(std::wstring_view name, int index, std::wstring_view frame, std::wstring_view caption,
                           int left, int top, int width, int height, int tab, unsigned flags = 0) {
     return {Kind::Option, name, index, frame, caption, left, top, width, height, kDarkText, win::kNoColour,
             FontId::Default, tab, flags};
 }
 
 // clang-format off
-inline constexpr ControlSpec kForm1Design[] = {
+inline constexpr ControlRow kForm1Design[] = {
     // Controls placed on the window.
     {Kind::Frame, L"Frame1", -1, L"", L" ■ パレット             \u3000\u3000 \u3000\u3000\u3000\u3000                                           ", 90, 120, 5505, 2055, kFrameCaption},
     {Kind::Frame, L"Frame3", -1, L"", L" ■ スクリーンショット   \u3000\u3000\u3000\u3000\u3000\u3000   \u3000\u3000", 90, 2190, 3225, 915, kFrameCaption},

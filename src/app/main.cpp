@@ -1,18 +1,28 @@
 // Pelkor: a settings editor for the game's gr.ini, placed in the game's own folder.
 #include <windows.h>
 #include <commctrl.h>
-#include <objbase.h>
+
+#include <cstdlib>
 
 #include "app/application.h"
 #include "app/platform.h"
+
+#if defined(__GLIBCXX__)
+// An exception that escapes everything ends the program. The library's own handler
+// would print the exception's type to a console that a window program does not have,
+// and brings a C++ name demangler of some 45 KB into the exe for it.
+namespace __gnu_cxx {
+void __verbose_terminate_handler() { std::abort(); }
+}  // namespace __gnu_cxx
+#endif
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     // The manifest asks for per-monitor DPI awareness; older systems fall back to
     // system awareness on their own, so a refusal here is not a failure.
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES};
     ::InitCommonControlsEx(&controls);
-    // Opening web pages goes through the shell, which wants a single-threaded apartment.
-    const HRESULT com = ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+    // No COM here: opening a web page sets it up for itself, so that ole32 and shell32
+    // load only then.
 
     int exitCode = 1;
     {
@@ -20,6 +30,5 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
         pelkor::app::Application app(platform);
         if (app.Start()) exitCode = app.Run();
     }
-    if (SUCCEEDED(com)) ::CoUninitialize();
     return exitCode;
 }

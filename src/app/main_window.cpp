@@ -4,6 +4,7 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <vector>
 
 #include "app/application.h"
 #include "app/platform.h"
@@ -20,7 +21,9 @@ constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDR
 constexpr DWORD kExStyle = 0;
 constexpr wchar_t kJapaneseUiFace[] = L"ＭＳ Ｐゴシック";
 
-win::FontSpec FontSpecOf(FontId id, bool underline) {
+}  // namespace
+
+win::FontDesc FontDescOf(FontId id, bool underline) {
     switch (id) {
         case FontId::Arial9BoldItalic: return {L"Arial", 9, true, true, underline, ANSI_CHARSET};
         case FontId::SmallFonts6: return {L"Small Fonts", 6, false, false, underline, DEFAULT_CHARSET};
@@ -31,6 +34,8 @@ win::FontSpec FontSpecOf(FontId id, bool underline) {
     // The Shift-JIS charset makes the system pick a Japanese font where this face is missing.
     return {kJapaneseUiFace, 9, false, false, underline, SHIFTJIS_CHARSET};
 }
+
+namespace {
 
 HICON LoadProgramIcon(int size) {
     return static_cast<HICON>(
@@ -101,21 +106,24 @@ std::wstring Form1::Caption(std::size_t row) const {
 }
 
 void Form1::SetCaption(std::size_t row, std::wstring_view text) {
+    // Reading a caption stays in the process; setting one costs a trip to the window
+    // server and a repaint, so a caption that would not change is left alone.
+    if (Caption(row) == text) return;
     const std::wstring copy(text);
     ::SetWindowTextW(controls_[row], copy.c_str());
 }
 
 void Form1::SelectOption(std::wstring_view group, int index) {
     for (std::size_t row = 0; row < kForm1.size(); ++row) {
-        const ControlSpec& spec = kForm1Design[row];
-        if (spec.kind != Kind::Option || spec.name != group) continue;
-        const bool selected = spec.index == index;
+        const ControlRow& entry = kForm1Design[row];
+        if (entry.kind != Kind::Option || entry.name != group) continue;
+        const bool selected = entry.index == index;
         HWND button = controls_[row];
         ::SendMessageW(button, BM_SETCHECK, selected ? BST_CHECKED : BST_UNCHECKED, 0);
         // Tab enters a group at its selected option.
-        LONG_PTR style = ::GetWindowLongPtrW(button, GWL_STYLE);
-        style = selected ? (style | WS_TABSTOP) : (style & ~static_cast<LONG_PTR>(WS_TABSTOP));
-        ::SetWindowLongPtrW(button, GWL_STYLE, style);
+        const LONG_PTR style = ::GetWindowLongPtrW(button, GWL_STYLE);
+        const LONG_PTR next = selected ? (style | WS_TABSTOP) : (style & ~static_cast<LONG_PTR>(WS_TABSTOP));
+        if (next != style) ::SetWindowLongPtrW(button, GWL_STYLE, next);
     }
 }
 
@@ -173,8 +181,7 @@ void Form1::SetLinkLook(bool highlighted) {
 
 void Form1::FillFileList(const std::wstring& folder) {
     HWND list = controls_[Ctl(L"File1")];
-    ::SendMessageW(list, WM_SETREDRAW, FALSE, 0);
-    ::SendMessageW(list, LB_RESETCONTENT, 0, 0);
+    std::vector<std::wstring> names;
     WIN32_FIND_DATAW found{};
     const std::wstring pattern = folder + L"\\*.pal";
     win::UniqueFind find(::FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &found, FindExSearchNameMatch,
@@ -185,23 +192,39 @@ void Form1::FillFileList(const std::wstring& folder) {
             const std::wstring name = found.cFileName;
             const bool isPal = name.size() > 4 && ::CompareStringOrdinal(name.c_str() + name.size() - 4, 4, L".pal",
                                                                          4, TRUE) == CSTR_EQUAL;
-            if (isPal && !(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
-                ::SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
-            }
+            if (isPal && !(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(name);
         } while (::FindNextFileW(find.get(), &found));
     }
-    // Keep the remembered name and the selection in step: a file that has gone is forgotten.
-    if (!Text1.empty()) {
-        const LRESULT at = ::SendMessageW(list, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                                          reinterpret_cast<LPARAM>(Text1.c_str()));
-        if (at == LB_ERR) {
-            Text1.clear();
-        } else {
-            ::SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(at), 0);
-        }
+    // Every refresh reads the folder again, but it seldom changes: a list that already
+    // shows these files is not refilled, which would redraw it for nothing.
+    const LRESULT count = ::SendMessageW(list, LB_GETCOUNT, 0, 0);
+    std::vector<std::wstring> shown(static_cast<std::size_t>(std::max<LRESULT>(0, count)));
+    for (std::size_t i = 0; i < shown.size(); ++i) {
+        shown[i].resize(static_cast<std::size_t>(::SendMessageW(list, LB_GETTEXTLEN, i, 0)) + 1);
+        shown[i].resize(static_cast<std::size_t>(
+            ::SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(shown[i].data()))));
     }
-    ::SendMessageW(list, WM_SETREDRAW, TRUE, 0);
-    ::InvalidateRect(list, nullptr, TRUE);
+    std::sort(names.begin(), names.end());
+    std::sort(shown.begin(), shown.end());
+    if (names != shown) {
+        ::SendMessageW(list, WM_SETREDRAW, FALSE, 0);
+        ::SendMessageW(list, LB_RESETCONTENT, 0, 0);
+        for (const std::wstring& name : names) {
+            ::SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
+        }
+        ::SendMessageW(list, WM_SETREDRAW, TRUE, 0);
+        ::InvalidateRect(list, nullptr, TRUE);
+    }
+    // Keep the remembered name and the selection in step: a file that has gone is forgotten.
+    LRESULT at = LB_ERR;
+    if (!Text1.empty()) {
+        at = ::SendMessageW(list, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                            reinterpret_cast<LPARAM>(Text1.c_str()));
+        if (at == LB_ERR) Text1.clear();
+    }
+    if (::SendMessageW(list, LB_GETCURSEL, 0, 0) != at) {
+        ::SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(at), 0);
+    }
 }
 
 // ---------------------------------------------------------------------------
@@ -242,9 +265,7 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             fonts_.SetDpi(dpi_);
             mascot_.reset();
             ApplyLayout();
-            const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
-            ::SetWindowPos(hwnd(), nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
-                           suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+            win::MoveToSuggestedRect(hwnd(), lParam);
             return 0;
         }
         default: return Window::HandleMessage(message, wParam, lParam);
@@ -298,26 +319,26 @@ void Form1::CreateControls() {
     HWND previous = HWND_TOP;
     std::wstring_view previousOptionGroup;
     for (const std::size_t row : win::ZOrder(kForm1)) {
-        const ControlSpec& spec = kForm1Design[row];
+        const ControlRow& entry = kForm1Design[row];
         HWND control = win::CreateControl(hwnd(), kForm1, row, dpi_);
         controls_[row] = control;
         // Each option group, and every control after one, starts a group for the arrow keys.
-        const bool continuesGroup = spec.kind == Kind::Option && spec.name == previousOptionGroup;
+        const bool continuesGroup = entry.kind == Kind::Option && entry.name == previousOptionGroup;
         LONG_PTR style = ::GetWindowLongPtrW(control, GWL_STYLE);
         if (!continuesGroup) style |= WS_GROUP;
-        if (spec.kind == Kind::Option && !spec.Has(flag::Selected)) style &= ~static_cast<LONG_PTR>(WS_TABSTOP);
+        if (entry.kind == Kind::Option && !entry.Has(flag::Selected)) style &= ~static_cast<LONG_PTR>(WS_TABSTOP);
         ::SetWindowLongPtrW(control, GWL_STYLE, style);
-        previousOptionGroup = spec.kind == Kind::Option ? spec.name : std::wstring_view{};
+        previousOptionGroup = entry.kind == Kind::Option ? entry.name : std::wstring_view{};
 
         ::SetWindowPos(control, previous, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         previous = control;
         ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(FontOf(row)), FALSE);
-        if (spec.kind == Kind::Option && spec.Has(flag::Selected)) ::SendMessageW(control, BM_SETCHECK, BST_CHECKED, 0);
-        if (spec.kind == Kind::ScrollBar) {
-            ::SetScrollRange(control, SB_CTL, spec.range.min, spec.range.max, FALSE);
-            ::SetScrollPos(control, SB_CTL, spec.range.start, FALSE);
+        if (entry.kind == Kind::Option && entry.Has(flag::Selected)) ::SendMessageW(control, BM_SETCHECK, BST_CHECKED, 0);
+        if (entry.kind == Kind::ScrollBar) {
+            ::SetScrollRange(control, SB_CTL, entry.range.min, entry.range.max, FALSE);
+            ::SetScrollPos(control, SB_CTL, entry.range.start, FALSE);
         }
-        if (!spec.tooltip.empty()) win::AddTooltip(tooltip_, hwnd(), control, spec.tooltip);
+        if (!entry.tooltip.empty()) win::AddTooltip(tooltip_, hwnd(), control, entry.tooltip);
         Subclass(control);
     }
 }
@@ -333,7 +354,7 @@ void Form1::ApplyLayout() {
 
 HFONT Form1::FontOf(std::size_t row) {
     const bool underline = row == Ctl(L"lblLink1") && linkHighlighted_;
-    return fonts_.Get(FontSpecOf(kForm1Design[row].font, underline));
+    return fonts_.Get(FontDescOf(kForm1Design[row].font, underline));
 }
 
 std::size_t Form1::RowOf(HWND control) const {
@@ -364,13 +385,13 @@ void Form1::OnCommand(std::size_t row, UINT code) {
 }
 
 void Form1::OnClick(std::size_t row) {
-    const ControlSpec& spec = kForm1Design[row];
-    const auto index = static_cast<short>(spec.index);
-    if (spec.name == L"Option1") return Option1_Click(index);
-    if (spec.name == L"Option2") return Option2_Click(index);
-    if (spec.name == L"Option3") return Option3_Click(index);
-    if (spec.name == L"Option4") return Option4_Click(index);
-    if (spec.name == L"Option5") return Option5_Click(index);
+    const ControlRow& entry = kForm1Design[row];
+    const auto index = static_cast<short>(entry.index);
+    if (entry.name == L"Option1") return Option1_Click(index);
+    if (entry.name == L"Option2") return Option2_Click(index);
+    if (entry.name == L"Option3") return Option3_Click(index);
+    if (entry.name == L"Option4") return Option4_Click(index);
+    if (entry.name == L"Option5") return Option5_Click(index);
     switch (row) {
         case Ctl(L"Command1"): return Command1_Click();
         case Ctl(L"Command2"): return Command2_Click();
@@ -414,8 +435,8 @@ void Form1::OnScroll(HWND bar, UINT code) {
 }
 
 void Form1::OnControlMouseMove(std::size_t row) {
-    const ControlSpec& spec = kForm1Design[row];
-    if (spec.name == L"Option1") return Option1_MouseMove(static_cast<short>(spec.index));
+    const ControlRow& entry = kForm1Design[row];
+    if (entry.name == L"Option1") return Option1_MouseMove(static_cast<short>(entry.index));
     switch (row) {
         case Ctl(L"Frame1"): return Frame1_MouseMove();
         case Ctl(L"Frame2"): return Frame2_MouseMove();
@@ -433,11 +454,11 @@ HBRUSH Form1::OnControlColour(HDC dc, HWND control) {
     const std::size_t row = RowOf(control);
     COLORREF back = ::GetSysColor(COLOR_BTNFACE);
     if (row < kForm1.size()) {
-        const ControlSpec& spec = kForm1Design[row];
-        COLORREF text = spec.text;
+        const ControlRow& entry = kForm1Design[row];
+        COLORREF text = entry.text;
         if (row == Ctl(L"lblLink1") && linkHighlighted_) text = kLinkHighlight;
         if (text != win::kNoColour) ::SetTextColor(dc, text);
-        if (spec.back != win::kNoColour && spec.kind != Kind::Button) back = spec.back;
+        if (entry.back != win::kNoColour && entry.kind != Kind::Button) back = entry.back;
     }
     ::SetBkColor(dc, back);
     return brushes_.Get(back);
@@ -446,13 +467,13 @@ HBRUSH Form1::OnControlColour(HDC dc, HWND control) {
 void Form1::OnDrawItem(const DRAWITEMSTRUCT& item) {
     const std::size_t row = RowOf(item.hwndItem);
     if (row >= kForm1.size()) return;
-    const ControlSpec& spec = kForm1Design[row];
-    if (spec.kind == Kind::Button) {
-        win::DrawFacedButton(item, spec.back, brushes_.Get(spec.back));
-    } else if (spec.kind == Kind::Picture) {
+    const ControlRow& entry = kForm1Design[row];
+    if (entry.kind == Kind::Button) {
+        win::DrawFacedButton(item, entry.back, brushes_.Get(entry.back));
+    } else if (entry.kind == Kind::Picture) {
         const RECT& r = item.rcItem;
         if (!mascot_) {
-            mascot_.reset(static_cast<HICON>(::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(spec.image),
+            mascot_.reset(static_cast<HICON>(::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(entry.image),
                                                           IMAGE_ICON, r.right - r.left, r.bottom - r.top,
                                                           LR_DEFAULTCOLOR)));
         }

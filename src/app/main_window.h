@@ -20,6 +20,9 @@ namespace pelkor::app {
 class Application;
 class Platform;
 
+// The face, size and style behind each font a design table names (the about box's too).
+win::FontDesc FontDescOf(FontId id, bool underline);
+
 class Form1 final : public win::Window {
 public:
     static constexpr wchar_t kClassName[] = L"PelkorForm1";
@@ -41,6 +44,8 @@ public:
     const settings::IniState& Ini() const { return ini_; }
     const std::wstring& WorkingText(std::wstring_view array, int index) const;
     bool LinkHighlighted() const { return linkHighlighted_; }
+    // For tools and tests: the refresh an editor runs after its writes.
+    void Refresh() { ShowCurrentSettings(); }
 
 private:
     // Start-up and the refresh.

@@ -8,6 +8,10 @@
 
 namespace pelkor::app {
 
+// The program's own name: the title of a message box that has none of its own,
+// where the system would otherwise write "Error" over a box that is no error report.
+inline constexpr wchar_t kProgramTitle[] = L"Pelkor";
+
 class Platform {
 public:
     virtual ~Platform() = default;
@@ -15,7 +19,7 @@ public:
     // The folder that holds the running program, as the system reports it; the
     // root of a drive keeps its backslash ("C:\").
     virtual std::wstring ProgramDirectory() = 0;
-    // A modal message box; no title means the system's default one.
+    // A modal message box; without a title it bears the program's name.
     virtual int ShowMessageBox(HWND owner, const std::wstring& text, const std::optional<std::wstring>& title,
                                UINT type) = 0;
     // Ends the message loop: the program has no window left, or must stop.

@@ -26,7 +26,7 @@ std::wstring RealPlatform::ProgramDirectory() {
 
 int RealPlatform::ShowMessageBox(HWND owner, const std::wstring& text, const std::optional<std::wstring>& title,
                                  UINT type) {
-    return ::MessageBoxW(owner, text.c_str(), title ? title->c_str() : nullptr, type);
+    return ::MessageBoxW(owner, text.c_str(), title ? title->c_str() : kProgramTitle, type);
 }
 
 void RealPlatform::EndProgram(int exitCode) { ::PostQuitMessage(exitCode); }

@@ -1,17 +1,200 @@
 #include "launch/about_box.h"
 
+#include <algorithm>
+#include <string>
+
 #include "app/application.h"
+#include "app/main_window.h"
+#include "launch/web_pages.h"
+#include "win/dpi.h"
+#include "win/owner_draw.h"
+#include "win/tooltip.h"
 
 namespace pelkor::launch {
+namespace {
+
+// A small caption with only a close box, a border that cannot be dragged, and no
+// place in the task bar.
+constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+constexpr DWORD kExStyle = WS_EX_TOOLWINDOW;
+
+int TextWidth(HWND control, HFONT font) {
+    const int length = ::GetWindowTextLengthW(control);
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    ::GetWindowTextW(control, text.data(), length + 1);
+    HDC dc = ::GetDC(control);
+    HGDIOBJ old = ::SelectObject(dc, font);
+    SIZE size{};
+    ::GetTextExtentPoint32W(dc, text.c_str(), length, &size);
+    ::SelectObject(dc, old);
+    ::ReleaseDC(control, dc);
+    return size.cx;
+}
+
+}  // namespace
 
 Form2::Form2(app::Application& app) : app_(app) {}
 
 Form2::~Form2() { Destroy(); }
 
-void Form2::Open() {}
+void Form2::Open() {
+    if (!IsAlive() && !Create()) return;
+    ::ShowWindow(hwnd(), SW_SHOW);
+    // In front of the main window even where the system refuses to hand over the focus.
+    ::BringWindowToTop(hwnd());
+    ::SetForegroundWindow(hwnd());
+}
 
 bool Form2::PreTranslateMessage(MSG& msg) { return IsAlive() && ::IsDialogMessageW(hwnd(), &msg); }
 
+void Form2::Form_MouseMove() {
+    // Only the box's own background puts the link back to rest.
+    SetLinkLook(false);
+}
+
+void Form2::Label4_MouseMove() { SetLinkLook(true); }
+
+void Form2::Label4_Click() { OpenPage(app_.platform(), hwnd(), kHomePage); }
+
+bool Form2::Create() {
+    RegisterWindowClass(kClassName, nullptr, nullptr);
+    if (!CreateHidden(kClassName, kForm2Caption, kStyle, kExStyle)) return false;
+    const SIZE outer = win::OuterSizeFor(
+        {win::TwipsToPixels(kForm2ClientWidth, dpi_), win::TwipsToPixels(kForm2ClientHeight, dpi_)}, kStyle,
+        kExStyle, dpi_);
+    const POINT at = win::CentredOnMonitor(hwnd(), outer);
+    ::SetWindowPos(hwnd(), nullptr, at.x, at.y, outer.cx, outer.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+    return true;
+}
+
+void Form2::SetLinkLook(bool highlighted) {
+    if (linkHighlighted_ == highlighted) return;
+    linkHighlighted_ = highlighted;
+    HWND link = controls_[AboutCtl(L"Label4")];
+    ::SendMessageW(link, WM_SETFONT, reinterpret_cast<WPARAM>(FontOf(AboutCtl(L"Label4"))), TRUE);
+    ::InvalidateRect(link, nullptr, TRUE);
+}
+
+LRESULT Form2::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_CREATE:
+            dpi_ = win::DpiOf(hwnd());
+            fonts_.SetDpi(dpi_);
+            CreateControls();
+            return 0;
+        case WM_COMMAND:
+            if (reinterpret_cast<HWND>(lParam) == controls_[AboutCtl(L"Label4")] && HIWORD(wParam) == STN_CLICKED) {
+                Label4_Click();
+            }
+            return 0;
+        case WM_MOUSEMOVE:
+            Form_MouseMove();
+            return 0;
+        case WM_CTLCOLORSTATIC:
+            return reinterpret_cast<LRESULT>(
+                OnControlColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)));
+        case WM_DRAWITEM:
+            OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+            return TRUE;
+        case WM_DPICHANGED: {
+            dpi_ = HIWORD(wParam);
+            fonts_.SetDpi(dpi_);
+            icon_.reset();
+            ApplyLayout();
+            win::MoveToSuggestedRect(hwnd(), lParam);
+            return 0;
+        }
+        default: return Window::HandleMessage(message, wParam, lParam);
+    }
+}
+
+std::optional<LRESULT> Form2::HandleControlMessage(HWND control, UINT message, WPARAM, LPARAM) {
+    const std::size_t row = RowOf(control);
+    if (row >= kForm2.size()) return std::nullopt;
+    switch (message) {
+        case WM_NCHITTEST:
+            // Every control answers for its own area: the pointer over a label or the
+            // picture is not over the background and leaves the link as it is.
+            return HTCLIENT;
+        case WM_MOUSEMOVE:
+            if (row == AboutCtl(L"Label4")) Label4_MouseMove();
+            break;
+        case WM_SETCURSOR:
+            if (row == AboutCtl(L"Label4")) {
+                ::SetCursor(::LoadCursorW(nullptr, IDC_HAND));
+                return TRUE;
+            }
+            break;
+        default: break;
+    }
+    return std::nullopt;
+}
+
 void Form2::OnDestroyed() { app_.WindowClosed(); }
+
+void Form2::CreateControls() {
+    tooltip_ = win::CreateTooltip(hwnd());
+    for (std::size_t row = 0; row < kForm2.size(); ++row) {
+        const ControlRow& entry = kForm2Design[row];
+        HWND control = win::CreateControl(hwnd(), kForm2, row, dpi_);
+        controls_[row] = control;
+        if (!entry.tooltip.empty()) win::AddTooltip(tooltip_, hwnd(), control, entry.tooltip);
+        Subclass(control);
+    }
+    ApplyLayout();
+}
+
+void Form2::ApplyLayout() {
+    const int clientRight = win::TwipsToPixels(kForm2ClientWidth, dpi_);
+    for (std::size_t row = 0; row < kForm2.size(); ++row) {
+        HWND control = controls_[row];
+        HFONT font = FontOf(row);
+        ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+        RECT r = win::PixelRect(kForm2, row, dpi_);
+        // A name or version in a font wider than the one the box was laid out with
+        // would wrap and lose its last word: such a label grows to its text, within the box.
+        if (kForm2Design[row].kind == Kind::Label) {
+            const int designed = r.right;
+            r.right = std::clamp(static_cast<int>(r.left) + TextWidth(control, font), designed,
+                                 std::max(designed, clientRight));
+        }
+        ::SetWindowPos(control, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                       SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
+HFONT Form2::FontOf(std::size_t row) {
+    const bool underline = row == AboutCtl(L"Label4") && linkHighlighted_;
+    return fonts_.Get(app::FontDescOf(kForm2Design[row].font, underline));
+}
+
+std::size_t Form2::RowOf(HWND control) const {
+    if (!control) return kForm2.size();
+    return static_cast<std::size_t>(std::find(controls_.begin(), controls_.end(), control) - controls_.begin());
+}
+
+HBRUSH Form2::OnControlColour(HDC dc, HWND control) {
+    const std::size_t row = RowOf(control);
+    if (row < kForm2.size()) {
+        COLORREF text = kForm2Design[row].text;
+        if (row == AboutCtl(L"Label4") && linkHighlighted_) text = kHomeLinkHighlight;
+        if (text != win::kNoColour) ::SetTextColor(dc, text);
+    }
+    // Every control stands on the box's own dialog colour.
+    const COLORREF back = ::GetSysColor(COLOR_BTNFACE);
+    ::SetBkColor(dc, back);
+    return brushes_.Get(back);
+}
+
+void Form2::OnDrawItem(const DRAWITEMSTRUCT& item) {
+    if (RowOf(item.hwndItem) != AboutCtl(L"Picture1")) return;
+    const RECT& r = item.rcItem;
+    if (!icon_) {
+        icon_.reset(static_cast<HICON>(::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kProgramIcon),
+                                                    IMAGE_ICON, r.right - r.left, r.bottom - r.top,
+                                                    LR_DEFAULTCOLOR)));
+    }
+    win::DrawPicture(item, icon_.get());
+}
 
 }  // namespace pelkor::launch

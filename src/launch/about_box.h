@@ -2,6 +2,12 @@
 // Form2: the modeless about box, without an owner window.
 #include <windows.h>
 
+#include <array>
+#include <optional>
+
+#include "launch/form2_design.h"
+#include "win/gdi_cache.h"
+#include "win/handles.h"
 #include "win/window.h"
 
 namespace pelkor::app {
@@ -21,10 +27,36 @@ public:
     void Open();
     bool PreTranslateMessage(MSG& msg);
 
+    // Read-only views for tests.
+    HWND Control(std::size_t row) const { return controls_[row]; }
+    int Dpi() const { return dpi_; }
+    bool LinkHighlighted() const { return linkHighlighted_; }
+
 private:
+    void Form_MouseMove();
+    void Label4_MouseMove();
+    void Label4_Click();
+
+    bool Create();
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    std::optional<LRESULT> HandleControlMessage(HWND control, UINT message, WPARAM wParam, LPARAM lParam) override;
     void OnDestroyed() override;
+    void CreateControls();
+    void ApplyLayout();
+    HFONT FontOf(std::size_t row);
+    std::size_t RowOf(HWND control) const;
+    void SetLinkLook(bool highlighted);
+    HBRUSH OnControlColour(HDC dc, HWND control);
+    void OnDrawItem(const DRAWITEMSTRUCT& item);
 
     app::Application& app_;
+    int dpi_ = 96;
+    win::FontCache fonts_{96};
+    win::BrushCache brushes_;
+    std::array<HWND, std::size(kForm2Design)> controls_{};
+    HWND tooltip_ = nullptr;  // owned by the window, destroyed with it
+    win::UniqueIcon icon_;
+    bool linkHighlighted_ = false;
 };
 
 }  // namespace pelkor::launch

@@ -2,17 +2,23 @@
 #include "app/application.h"
 #include "app/main_window.h"
 #include "app/platform.h"
-#include "win/failure.h"
+#include "win/handles.h"
 
 namespace pelkor::app {
 
 void Form1::Command4_Click() {
+    bool started = false;
     try {
+        // Joined without a test: at a drive root the path has two backslashes, which
+        // the system reads as one.
         const std::wstring game = ProgramDirectory() + L"\\GeneRally.exe";
         // The full path as the program to start, and quoted as its command line, so a
         // folder with blanks never lets another program run in the game's place.
-        if (!platform().StartProgram(game, L"\"" + game + L"\"")) throw RuntimeFailure("the game could not be started");
+        started = platform().StartProgram(game, L"\"" + game + L"\"");
     } catch (const std::exception&) {
+        // Any failure on the way (no memory for the path) is a game that did not start.
+    }
+    if (!started) {
         ShowMessage(L"GeneRally.exeを起動できません。\u3000", L"エラー\u3000No.05", MB_OK | MB_ICONSTOP);
         return;
     }
@@ -28,13 +34,14 @@ bool RealPlatform::StartProgram(const std::wstring& application, const std::wstr
     startup.wShowWindow = SW_SHOWNORMAL;
     PROCESS_INFORMATION process{};
     std::wstring mutableCommandLine = commandLine;  // CreateProcessW may write into it
+    // No current directory given: the game inherits the program's.
     if (!::CreateProcessW(application.c_str(), mutableCommandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                           nullptr, &startup, &process)) {
         return false;
     }
-    // Nothing of the game is kept.
-    ::CloseHandle(process.hThread);
-    ::CloseHandle(process.hProcess);
+    // Nothing of the game is kept, and it is never waited for.
+    win::UniqueHandle thread(process.hThread);
+    win::UniqueHandle game(process.hProcess);
     return true;
 }
 

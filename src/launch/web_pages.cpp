@@ -1,44 +1,50 @@
 // The three web pages, opened in the user's browser.
-#include <windows.h>
-#include <shellapi.h>
+#include "launch/web_pages.h"
 
-#include <string>
+#include <objbase.h>
+#include <shellapi.h>
 
 #include "app/main_window.h"
 #include "app/platform.h"
 
-namespace pelkor::app {
+namespace pelkor::launch {
 namespace {
 
-// The maker's site; the three pages hang off it.
-constexpr std::wstring_view kSite = L"https://www.vorntool.example/";
-const std::wstring kHelpPage = std::wstring(kSite) + L"pelkor/help.html";
-const std::wstring kPalettePage = std::wstring(kSite) + L"pelkor/palette.html";
+constexpr wchar_t kAccessFailure[] =
+    L"アクセスできませんでした。\r\n\r\nInternet Explorer もしくは Net環境の設定を確認してください。";
 
 }  // namespace
 
-void Form1::Command9_Click() {
-    if (!platform().OpenWebPage(kHelpPage)) {
-        ShowMessage(L"アクセスできませんでした。\r\n\r\nInternet Explorer もしくは Net環境の設定を確認してください。",
-                    nullptr, MB_OK);
-    }
+void OpenPage(app::Platform& platform, HWND owner, std::wstring_view page) {
+    if (platform.OpenWebPage(PageAddress(page))) return;
+    // No title and no icon of its own: the box bears the program's name.
+    platform.ShowMessageBox(owner, kAccessFailure, std::nullopt, MB_OK);
 }
 
-void Form1::lblLink1_Click() {
-    if (!platform().OpenWebPage(kPalettePage)) {
-        ShowMessage(L"アクセスできませんでした。\r\n\r\nInternet Explorer もしくは Net環境の設定を確認してください。",
-                    nullptr, MB_OK);
-    }
-}
+}  // namespace pelkor::launch
+
+namespace pelkor::app {
+
+void Form1::Command9_Click() { launch::OpenPage(platform(), hwnd(), launch::kHelpPage); }
+
+void Form1::lblLink1_Click() { launch::OpenPage(platform(), hwnd(), launch::kPalettePage); }
 
 bool RealPlatform::OpenWebPage(const std::wstring& address) {
+    // The shell may hand the address to a browser through COM; it asks for an
+    // apartment-threaded caller without OLE1 DDE. Balanced here, so it holds
+    // whoever calls.
+    const HRESULT com = ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
     SHELLEXECUTEINFOW info{};
     info.cbSize = sizeof(info);
+    // The result must say whether the browser was started, and the shell must not
+    // show a box of its own: the program reports the failure itself.
     info.fMask = SEE_MASK_NOASYNC | SEE_MASK_FLAG_NO_UI;
     info.lpVerb = L"open";
     info.lpFile = address.c_str();
     info.nShow = SW_SHOWNORMAL;
-    return ::ShellExecuteExW(&info) != FALSE;
+    const bool opened = ::ShellExecuteExW(&info) != FALSE;
+    if (SUCCEEDED(com)) ::CoUninitialize();
+    return opened;
 }
 
 }  // namespace pelkor::app

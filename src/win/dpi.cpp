@@ -44,4 +44,9 @@ POINT CentredOnMonitor(HWND window, SIZE size) {
             area.top + ((area.bottom - area.top) - size.cy) / 2};
 }
 
+void MoveToSuggestedRect(HWND window, LPARAM suggested) {
+    const RECT& r = *reinterpret_cast<const RECT*>(suggested);
+    ::SetWindowPos(window, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 }  // namespace pelkor::win

@@ -8,10 +8,10 @@
 namespace pelkor::win {
 namespace {
 
-const ControlSpec* ContainerOf(Design design, const ControlSpec& spec) {
-    if (spec.container.empty()) return nullptr;
-    for (const ControlSpec& other : design) {
-        if (other.name == spec.container) return &other;
+const ControlRow* ContainerOf(Design design, const ControlRow& entry) {
+    if (entry.container.empty()) return nullptr;
+    for (const ControlRow& other : design) {
+        if (other.name == entry.container) return &other;
     }
     return nullptr;
 }
@@ -22,23 +22,23 @@ struct ClassAndStyle {
     DWORD exStyle;
 };
 
-ClassAndStyle ClassFor(const ControlSpec& spec) {
-    const DWORD align = spec.Has(flag::Centred) ? SS_CENTER : SS_LEFT;
-    const DWORD border = spec.Has(flag::Border) ? WS_BORDER : 0;
-    switch (spec.kind) {
+ClassAndStyle ClassFor(const ControlRow& entry) {
+    const DWORD align = entry.Has(flag::Centred) ? SS_CENTER : SS_LEFT;
+    const DWORD border = entry.Has(flag::Border) ? WS_BORDER : 0;
+    switch (entry.kind) {
         case Kind::Frame: return {L"BUTTON", BS_GROUPBOX, 0};
         case Kind::Label: return {L"STATIC", align | SS_NOPREFIX, 0};
         case Kind::ValueLabel: return {L"STATIC", SS_LEFTNOWORDWRAP | SS_NOPREFIX | border, 0};
         case Kind::Link: return {L"STATIC", align | SS_NOPREFIX | SS_NOTIFY, 0};
         case Kind::Option: return {L"BUTTON", BS_RADIOBUTTON, 0};
         case Kind::Button:
-            return {L"BUTTON", static_cast<DWORD>(spec.back == kNoColour ? BS_PUSHBUTTON : BS_OWNERDRAW), 0};
+            return {L"BUTTON", static_cast<DWORD>(entry.back == kNoColour ? BS_PUSHBUTTON : BS_OWNERDRAW), 0};
         case Kind::Edit: return {L"EDIT", ES_AUTOHSCROLL | ES_LEFT, WS_EX_CLIENTEDGE};
         case Kind::ScrollBar: return {L"SCROLLBAR", SBS_HORZ, 0};
         case Kind::FileList:
             return {L"LISTBOX", LBS_NOTIFY | LBS_SORT | LBS_NOINTEGRALHEIGHT | WS_VSCROLL, WS_EX_CLIENTEDGE};
         case Kind::Picture:
-            return {L"STATIC", static_cast<DWORD>(spec.image ? SS_OWNERDRAW : SS_LEFT), 0};
+            return {L"STATIC", static_cast<DWORD>(entry.image ? SS_OWNERDRAW : SS_LEFT), 0};
     }
     return {L"STATIC", 0, 0};
 }
@@ -46,14 +46,14 @@ ClassAndStyle ClassFor(const ControlSpec& spec) {
 }  // namespace
 
 RECT DesignRect(Design design, std::size_t row) {
-    const ControlSpec& spec = design[row];
-    int left = spec.left;
-    int top = spec.top;
-    for (const ControlSpec* c = ContainerOf(design, spec); c; c = ContainerOf(design, *c)) {
+    const ControlRow& entry = design[row];
+    int left = entry.left;
+    int top = entry.top;
+    for (const ControlRow* c = ContainerOf(design, entry); c; c = ContainerOf(design, *c)) {
         left += c->left;
         top += c->top;
     }
-    return {left, top, left + spec.width, top + spec.height};
+    return {left, top, left + entry.width, top + entry.height};
 }
 
 RECT PixelRect(Design design, std::size_t row, int dpi) {
@@ -65,7 +65,7 @@ RECT PixelRect(Design design, std::size_t row, int dpi) {
 std::vector<std::size_t> ZOrder(Design design) {
     auto depth = [&](std::size_t row) {
         int d = 0;
-        for (const ControlSpec* c = ContainerOf(design, design[row]); c; c = ContainerOf(design, *c)) ++d;
+        for (const ControlRow* c = ContainerOf(design, design[row]); c; c = ContainerOf(design, *c)) ++d;
         return d;
     };
     std::vector<std::size_t> order(design.size());
@@ -80,12 +80,12 @@ std::vector<std::size_t> ZOrder(Design design) {
 }
 
 HWND CreateControl(HWND parent, Design design, std::size_t row, int dpi) {
-    const ControlSpec& spec = design[row];
-    const ClassAndStyle cs = ClassFor(spec);
+    const ControlRow& entry = design[row];
+    const ClassAndStyle cs = ClassFor(entry);
     DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | cs.style;
-    if (spec.tab) style |= WS_TABSTOP;
+    if (entry.tab) style |= WS_TABSTOP;
     const RECT r = PixelRect(design, row, dpi);
-    const std::wstring caption(spec.caption);
+    const std::wstring caption(entry.caption);
     return ::CreateWindowExW(cs.exStyle, cs.className, caption.c_str(), style, r.left, r.top,
                              r.right - r.left, r.bottom - r.top, parent,
                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + row)),

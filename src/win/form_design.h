@@ -27,7 +27,7 @@ struct ScrollRange {
     int start = 0;
 };
 
-struct ControlSpec {
+struct ControlRow {
     Kind kind;
     std::wstring_view name;
     int index;                    // element of a control array, or -1
@@ -46,7 +46,7 @@ struct ControlSpec {
     bool Has(unsigned f) const { return (flags & f) != 0; }
 };
 
-using Design = std::span<const ControlSpec>;
+using Design = std::span<const ControlRow>;
 
 // Control IDs come from the table: the row number plus this base.
 inline constexpr int kFirstControlId = 100;

@@ -4,20 +4,20 @@
 
 namespace pelkor::win {
 
-HFONT FontCache::Get(const FontSpec& spec) {
-    auto key = spec.Key();
+HFONT FontCache::Get(const FontDesc& entry) {
+    auto key = entry.Key();
     auto found = fonts_.find(key);
     if (found != fonts_.end()) return found->second.get();
 
     LOGFONTW lf{};
-    lf.lfHeight = -PointsToPixels(spec.points, dpi_);
-    lf.lfWeight = spec.bold ? FW_BOLD : FW_NORMAL;
-    lf.lfItalic = spec.italic;
-    lf.lfUnderline = spec.underline;
-    lf.lfCharSet = spec.charset;
+    lf.lfHeight = -PointsToPixels(entry.points, dpi_);
+    lf.lfWeight = entry.bold ? FW_BOLD : FW_NORMAL;
+    lf.lfItalic = entry.italic;
+    lf.lfUnderline = entry.underline;
+    lf.lfCharSet = entry.charset;
     lf.lfQuality = DEFAULT_QUALITY;
     lf.lfPitchAndFamily = VARIABLE_PITCH | FF_SWISS;
-    if (spec.face) wcsncpy_s(lf.lfFaceName, spec.face, _TRUNCATE);
+    if (entry.face) wcsncpy_s(lf.lfFaceName, entry.face, _TRUNCATE);
     HFONT font = ::CreateFontIndirectW(&lf);
     return fonts_.emplace(std::move(key), UniqueFont(font)).first->second.get();
 }

@@ -10,7 +10,7 @@
 
 namespace pelkor::win {
 
-struct FontSpec {
+struct FontDesc {
     const wchar_t* face = nullptr;  // nullptr: the window's default user-interface font
     int points = 9;
     bool bold = false;
@@ -24,14 +24,14 @@ struct FontSpec {
 class FontCache {
 public:
     explicit FontCache(int dpi) : dpi_(dpi) {}
-    HFONT Get(const FontSpec& spec);
+    HFONT Get(const FontDesc& entry);
     // Fonts of the old DPI stay alive until the controls have the new ones.
     void SetDpi(int dpi);
 
 private:
     int dpi_;
-    std::map<decltype(FontSpec{}.Key()), UniqueFont> fonts_;
-    std::map<decltype(FontSpec{}.Key()), UniqueFont> retired_;
+    std::map<decltype(FontDesc{}.Key()), UniqueFont> fonts_;
+    std::map<decltype(FontDesc{}.Key()), UniqueFont> retired_;
 };
 
 class BrushCache {

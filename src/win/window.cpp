@@ -1,7 +1,5 @@
 #include "win/window.h"
 
-#include <commctrl.h>
-
 namespace pelkor::win {
 
 Window::~Window() { Destroy(); }
@@ -37,8 +35,24 @@ LRESULT Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 std::optional<LRESULT> Window::HandleControlMessage(HWND, UINT, WPARAM, LPARAM) { return std::nullopt; }
 
+namespace {
+
+// Kept in a subclassed control's user data: the window that sees its messages first,
+// and the control's own procedure. The common controls' SetWindowSubclass looks its
+// data up in a window property on every message, which Wine answers through its
+// server: a tenth of a millisecond for every message to every control.
+struct ControlHook {
+    Window* window;
+    WNDPROC original;
+};
+
+}  // namespace
+
 void Window::Subclass(HWND control) {
-    ::SetWindowSubclass(control, &Window::ControlProc, 1, reinterpret_cast<DWORD_PTR>(this));
+    auto* hook = new ControlHook{this, nullptr};
+    ::SetWindowLongPtrW(control, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(hook));
+    hook->original = reinterpret_cast<WNDPROC>(
+        ::SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Window::ControlProc)));
 }
 
 LRESULT CALLBACK Window::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -67,15 +81,22 @@ LRESULT CALLBACK Window::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
     return result;
 }
 
-LRESULT CALLBACK Window::ControlProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                                     DWORD_PTR selfData) {
-    auto* self = reinterpret_cast<Window*>(selfData);
-    if (message == WM_NCDESTROY) ::RemoveWindowSubclass(hwnd, &Window::ControlProc, id);
-    try {
-        if (auto handled = self->HandleControlMessage(hwnd, message, wParam, lParam)) return *handled;
-    } catch (...) {
+LRESULT CALLBACK Window::ControlProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* hook = reinterpret_cast<ControlHook*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (!hook) return ::DefWindowProcW(hwnd, message, wParam, lParam);
+    const WNDPROC original = hook->original;
+    if (message == WM_NCDESTROY) {
+        // The control's last message: it gets its own procedure back.
+        ::SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
+        ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+        delete hook;
+    } else {
+        try {
+            if (auto handled = hook->window->HandleControlMessage(hwnd, message, wParam, lParam)) return *handled;
+        } catch (...) {
+        }
     }
-    return ::DefSubclassProc(hwnd, message, wParam, lParam);
+    return ::CallWindowProcW(original, hwnd, message, wParam, lParam);
 }
 
 }  // namespace pelkor::win

@@ -177,5 +177,29 @@ TEST_F(Driver, HoverTextsFollowThePointer) {
     EXPECT_TRUE(WaitFor([&] { return pelkor_.Text(Ctl(L"lblMes")).rfind(L"ビデオメモリ", 0) == 0; }));
 }
 
+TEST_F(Driver, AboutBoxOutlivesTheMainWindow) {
+    StartOnTypicalFolder();
+    pelkor_.Click(Ctl(L"Command3"));
+    HWND about = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (about = pelkor_.FindWindowOfClass(L"PelkorForm2")) != nullptr; }));
+    // A second click brings the same box forward; it makes no second one.
+    ::SetForegroundWindow(pelkor_.MainWindow());
+    pelkor_.Click(Ctl(L"Command3"));
+    ::Sleep(200);
+    EXPECT_EQ(pelkor_.FindWindowOfClass(L"PelkorForm2"), about);
+    int boxes = 0;
+    for (HWND w = ::FindWindowW(L"PelkorForm2", nullptr); w; w = ::FindWindowExW(nullptr, w, L"PelkorForm2", nullptr))
+        ++boxes;
+    EXPECT_EQ(boxes, 1);
+
+    // Closing the main window leaves the program running for the about box.
+    ::PostMessageW(pelkor_.MainWindow(), WM_SYSCOMMAND, SC_CLOSE, 0);
+    EXPECT_TRUE(WaitFor([&] { return pelkor_.MainWindow() == nullptr; }));
+    EXPECT_FALSE(pelkor_.WaitForExit(std::chrono::milliseconds(300)));
+    ::PostMessageW(about, WM_SYSCOMMAND, SC_CLOSE, 0);
+    ASSERT_TRUE(pelkor_.WaitForExit());
+    EXPECT_EQ(pelkor_.ExitCode(), 0u);
+}
+
 }  // namespace
 }  // namespace pelkor::driver

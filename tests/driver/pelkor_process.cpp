@@ -240,6 +240,8 @@ int PelkorProcess::ScrollPosition(std::size_t row) const { return ::GetScrollPos
 
 void PelkorProcess::MoveTo(HWND window, POINT client) {
     ::ClientToScreen(window, &client);
+    // A pointer already standing there would not move at all: come in from one pixel aside.
+    SendMouse(MOUSEEVENTF_MOVE, {client.x + 1, client.y});
     SendMouse(MOUSEEVENTF_MOVE, client);
     Settle();
 }

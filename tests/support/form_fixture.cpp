@@ -31,10 +31,10 @@ bool FormTest::Checked(std::size_t row) { return ::SendMessageW(Control(row), BM
 int FormTest::SelectedOption(std::wstring_view group) {
     int selected = -1;
     for (std::size_t row = 0; row < app::kForm1.size(); ++row) {
-        const auto& spec = app::kForm1Design[row];
-        if (spec.kind != win::Kind::Option || spec.name != group || !Checked(row)) continue;
+        const auto& entry = app::kForm1Design[row];
+        if (entry.kind != win::Kind::Option || entry.name != group || !Checked(row)) continue;
         if (selected != -1) return -2;  // two selected in one group is a fault of its own
-        selected = spec.index;
+        selected = entry.index;
     }
     return selected;
 }

@@ -1,0 +1,142 @@
+// The help line and the palette link under the mouse pointer.
+#include "launch_support.h"
+
+namespace pelkor::test {
+namespace {
+
+constexpr wchar_t kGeneral[] =
+    L"各項目の青色の窓が現在設定済みの値です。\u3000実行ボタンのない項目は操作後すぐ設定に反映されます。";
+constexpr wchar_t kPalette[] =
+    L"別途入手したパレットファイル(*.pal)を選択した後「パレット変更」を押してください。 「パレットWeb情報」もご覧下さい。";
+constexpr wchar_t kScreenshot[] =
+    L"スクリーンショットのサイズを選択します。\u3000貴方がお使いのモニタのスペックを確認してから変更しましょう。"
+    L"\u3000操作後すぐ設定に反映されます。";
+constexpr wchar_t kCamera[] =
+    L"視点変更が出来ますが通常は初期値デフォルト(default)をお勧めします。\u3000「実行」もしくは「初期化」を押すと設定変更されます。";
+constexpr wchar_t kReplay[] =
+    L"数値を直接書き込んで「実行」を押してください。\u3000[時間上限 30000 ステップ上限 30] ゼロ以上の整数限定。 "
+    L"初期値(600/5)です。";
+constexpr wchar_t kPreview[] =
+    L"トラックのプレビュー時に動作が遅い場合は、オブジェクトを表示しない設定(OFF)で改善される場合があります。"
+    L"通常はONでかまいません。";
+constexpr wchar_t kSmoother[] =
+    L"ゲーム中に頻繁にコマ落ちする場合に「ON」にします。偶にあるコマ落ちは問題外。通常は「OFF」で十分です。";
+constexpr wchar_t kTyres[] =
+    L"タイヤとボディの表示を適正化します。\u3000効果は完璧ではありませんが通常はONにしておきましょう。";
+constexpr wchar_t kVideoMemory[] =
+    L"ビデオメモリの値を設定します。あえて選択する意味はないと思われますので「自動検知」にしておきましょう。";
+
+constexpr LinkLook kLinkAtRest{RGB(128, 128, 128), false};
+constexpr LinkLook kLinkLit{RGB(0, 0, 255), true};
+
+class HoverTest : public ShownFormTest {
+protected:
+    using ShownFormTest::MoveOver;
+    void MoveOver(std::size_t row) { MoveOver(Control(row)); }
+    void MoveOverSurface() { MoveOver(form().hwnd()); }
+    std::wstring Message() { return Text(Ctl(L"lblMes")); }
+    LinkLook Link() { return LookOf(Control(Ctl(L"lblLink1"))); }
+
+    // A point of the window's client area where the control is the topmost child, or
+    // where no child lies when row is past the table.
+    POINT PointOf(std::size_t row) {
+        HWND wanted = row < app::kForm1.size() ? Control(row) : form().hwnd();
+        RECT area{};
+        ::GetClientRect(form().hwnd(), &area);
+        if (row < app::kForm1.size()) {
+            ::GetWindowRect(wanted, &area);
+            ::MapWindowPoints(nullptr, form().hwnd(), reinterpret_cast<POINT*>(&area), 2);
+        }
+        for (LONG y = area.top + 3; y < area.bottom - 1; y += 2) {
+            for (LONG x = area.left + 3; x < area.right - 1; x += 2) {
+                if (::ChildWindowFromPointEx(form().hwnd(), {x, y}, CWP_SKIPINVISIBLE) == wanted) return {x, y};
+            }
+        }
+        ADD_FAILURE() << "no free point for row " << row;
+        return {0, 0};
+    }
+};
+
+TEST_F(HoverTest, EachAreaPutsItsOwnTextIntoTheMessageLine) {
+    const struct {
+        std::size_t row;
+        const wchar_t* text;
+    } areas[] = {
+        {Ctl(L"Frame1"), kPalette}, {Ctl(L"Frame2"), kReplay},  {Ctl(L"Frame3"), kScreenshot},
+        {Ctl(L"Frame4"), kCamera},  {Ctl(L"Frame5"), kPreview}, {Ctl(L"Frame7"), kSmoother},
+        {Ctl(L"Frame9"), kTyres},
+    };
+    for (const auto& area : areas) {
+        SCOPED_TRACE(area.row);
+        MoveOver(area.row);
+        EXPECT_EQ(Message(), area.text);
+        MoveOverSurface();
+        EXPECT_EQ(Message(), kGeneral);
+    }
+    for (int index = 0; index <= 8; ++index) {
+        SCOPED_TRACE(index);
+        MoveOver(Row(L"Option1", index));
+        EXPECT_EQ(Message(), kVideoMemory);
+        MoveOverSurface();
+    }
+}
+
+TEST_F(HoverTest, EveryOtherControlLeavesTheTextAndTheLinkAsTheyWere) {
+    MoveOver(Ctl(L"lblLink1"));
+    MoveOver(Ctl(L"Frame3"));
+    ASSERT_EQ(Message(), kScreenshot);
+    ASSERT_EQ(Link(), kLinkLit);
+    for (std::size_t row = 0; row < app::kForm1.size(); ++row) {
+        const auto& entry = app::kForm1Design[row];
+        const bool reacts = (entry.kind == win::Kind::Frame && entry.name != L"Frame6") || entry.name == L"Option1" ||
+                            entry.name == L"lblLink1";
+        if (reacts) continue;
+        SCOPED_TRACE(std::wstring(entry.name) + L"(" + std::to_wstring(entry.index) + L")");
+        MoveOver(row);
+        EXPECT_EQ(Message(), kScreenshot);
+        EXPECT_EQ(Link(), kLinkLit);
+    }
+}
+
+TEST_F(HoverTest, PaletteLinkLightsUpAndOnlyThePaletteFrameRestoresIt) {
+    EXPECT_EQ(Link(), kLinkAtRest);
+    MoveOver(Ctl(L"Frame1"));
+    MoveOver(Ctl(L"lblLink1"));
+    EXPECT_EQ(Link(), kLinkLit);
+    EXPECT_EQ(Message(), kPalette) << "the link keeps the text of the frame crossed on the way";
+
+    // Leaving so fast that the frame sees no move: the link stays lit.
+    MoveOverSurface();
+    EXPECT_EQ(Message(), kGeneral);
+    EXPECT_EQ(Link(), kLinkLit);
+    MoveOver(Ctl(L"Frame3"));
+    EXPECT_EQ(Link(), kLinkLit);
+
+    MoveOver(Ctl(L"Frame1"));
+    EXPECT_EQ(Link(), kLinkAtRest);
+    EXPECT_EQ(Message(), kPalette);
+    MoveOver(Ctl(L"Frame1"));
+    EXPECT_EQ(Link(), kLinkAtRest);
+}
+
+// USER32 gives a mouse move to the control it finds by hit testing: a group box and
+// a plain label would let the pointer fall through to what lies beneath.
+TEST_F(HoverTest, EveryControlAnswersForItsOwnArea) {
+    ScreenTurn turn;
+    HWND window = form().hwnd();
+    // Above every other window, so the screen point is really ours.
+    ::SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    for (std::size_t row = 0; row < app::kForm1.size(); ++row) {
+        SCOPED_TRACE(std::wstring(app::kForm1Design[row].name) + L"(" +
+                     std::to_wstring(app::kForm1Design[row].index) + L")");
+        POINT at = PointOf(row);
+        ::ClientToScreen(window, &at);
+        EXPECT_EQ(::WindowFromPoint(at), Control(row));
+    }
+    POINT surface = PointOf(app::kForm1.size());
+    ::ClientToScreen(window, &surface);
+    EXPECT_EQ(::WindowFromPoint(surface), window);
+}
+
+}  // namespace
+}  // namespace pelkor::test

@@ -1,0 +1,163 @@
+// The launcher: the game started by its full path, then the program ends; or error No.05.
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <vector>
+
+#include "app/platform.h"
+#include "launch_support.h"
+
+namespace pelkor::test {
+namespace {
+
+constexpr wchar_t kNo05Text[] = L"GeneRally.exeを起動できません。\u3000";
+constexpr wchar_t kNo05Title[] = L"エラー\u3000No.05";
+
+class LauncherTest : public ShownFormTest {
+protected:
+    void SetUp() override {
+        ShownFormTest::SetUp();
+        ASSERT_NE(OpenAboutBox(), nullptr);
+    }
+};
+
+TEST_F(LauncherTest, StartsTheGameByItsFullPathThenClosesBothWindowsAndEnds) {
+    const std::string before = game_.ReadIniBytes();
+    Click(Ctl(L"Command4"));
+    const std::wstring game = game_.path() + L"\\GeneRally.exe";
+    ASSERT_EQ(platform_.starts.size(), 1u);
+    EXPECT_EQ(platform_.starts[0].application, game);
+    EXPECT_EQ(platform_.starts[0].commandLine, L"\"" + game + L"\"");
+    EXPECT_TRUE(platform_.boxes.empty());
+    EXPECT_FALSE(app_->AboutBox()->IsAlive());
+    EXPECT_FALSE(form().IsAlive());
+    EXPECT_EQ(platform_.endings, std::vector<int>{0});
+    EXPECT_EQ(game_.ReadIniBytes(), before);
+}
+
+TEST_F(LauncherTest, GameThatCannotStartShowsNo05AndLeavesEverythingUsable) {
+    platform_.startSucceeds = false;
+    Click(Ctl(L"Command4"));
+    ASSERT_EQ(platform_.boxes.size(), 1u);
+    EXPECT_EQ(platform_.boxes[0].text, kNo05Text);
+    EXPECT_EQ(platform_.boxes[0].title, kNo05Title);
+    EXPECT_EQ(platform_.boxes[0].type, static_cast<UINT>(MB_OK | MB_ICONSTOP));
+    EXPECT_TRUE(::IsWindowVisible(form().hwnd()));
+    EXPECT_TRUE(::IsWindowVisible(app_->AboutBox()->hwnd()));
+    EXPECT_TRUE(platform_.endings.empty());
+
+    // The button can be pressed again; this time the game starts.
+    platform_.startSucceeds = true;
+    Click(Ctl(L"Command4"));
+    EXPECT_EQ(platform_.starts.size(), 2u);
+    EXPECT_EQ(platform_.endings, std::vector<int>{0});
+}
+
+// How the stand-in game found itself started: its path, command line, current
+// folder and show state, one a line.
+std::vector<std::wstring> StartRecord(const std::wstring& exe) {
+    std::ifstream in((exe + L".started.txt").c_str(), std::ios::binary);
+    const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    std::wstring text(bytes.size() / sizeof(wchar_t), L'\0');
+    std::memcpy(text.data(), bytes.data(), text.size() * sizeof(wchar_t));
+    std::vector<std::wstring> lines;
+    std::wstringstream stream(text);
+    for (std::wstring line; std::getline(stream, line);) lines.push_back(line);
+    return lines;
+}
+
+bool PlaceGame(const std::wstring& exe) {
+    ::DeleteFileW((exe + L".started.txt").c_str());
+    return ::CopyFileW(BuiltProgram(L"fake_game.exe").c_str(), exe.c_str(), FALSE);
+}
+
+// The real program in a folder whose name has blanks: a command line taken apart at
+// the first blank would start "<...>\pelkor-N.exe", planted beside the folder.
+TEST(RealLauncher, StartsTheGameInAFolderWithBlanksAndEnds) {
+    GameFolder game(true, L" game folder");
+    const std::wstring exe = game.path() + L"\\GeneRally.exe";
+    const std::wstring decoy = game.path().substr(0, game.path().find(L' ')) + L".exe";
+    ASSERT_TRUE(PlaceGame(exe));
+    ASSERT_TRUE(PlaceGame(decoy));
+    struct RemoveDecoy {
+        std::wstring path;
+        ~RemoveDecoy() {
+            ::DeleteFileW(path.c_str());
+            ::DeleteFileW((path + L".started.txt").c_str());
+        }
+    } removeDecoy{decoy};
+
+    PelkorProcess pelkor;
+    HWND main = StartShown(pelkor, game);
+    ASSERT_NE(main, nullptr);
+    ASSERT_TRUE(PostClick(ChildWithText(main, L"バージョン情報")));
+    ASSERT_NE(WaitForWindowOf(pelkor, launch::Form2::kClassName), nullptr);
+    ASSERT_TRUE(PostClick(ChildWithText(main, L"GeneRallyの起動")));
+
+    ASSERT_TRUE(pelkor.WaitForExit()) << "the program must end after starting the game";
+    EXPECT_EQ(pelkor.ExitCode(), 0u);
+    ASSERT_TRUE(WaitUntil([&] { return StartRecord(exe).size() == 4; })) << "the game was not started";
+    const auto record = StartRecord(exe);
+    EXPECT_EQ(record[1], L"\"" + exe + L"\"");
+    EXPECT_EQ(record[2], game.path()) << "the game inherits the program's current folder";
+    EXPECT_EQ(record[3], std::to_wstring(SW_SHOWNORMAL));
+    EXPECT_TRUE(StartRecord(decoy).empty()) << "another program ran in the game's place";
+}
+
+// At the root of a drive the path holds two backslashes, and the game still starts.
+TEST(RealLauncher, DoubledBackslashAtADriveRootStillStartsTheGame) {
+    const char* drive = std::getenv("PELKOR_SCRATCH_DRIVE");
+    if (!drive) GTEST_SKIP() << "no scratch drive (PELKOR_SCRATCH_DRIVE) on this machine";
+    const std::wstring root = std::wstring(drive, drive + std::strlen(drive)) + L"\\";
+    const std::wstring exe = root + L"\\GeneRally.exe";
+    ASSERT_TRUE(PlaceGame(exe));
+    app::RealPlatform platform;
+    EXPECT_TRUE(platform.StartProgram(exe, L"\"" + exe + L"\""));
+    EXPECT_TRUE(WaitUntil([&] { return StartRecord(exe).size() == 4; }));
+    // Gone once the stand-in has ended and lets go of its file.
+    ASSERT_TRUE(WaitUntil([&] { return ::DeleteFileW(exe.c_str()) || ::GetLastError() == ERROR_FILE_NOT_FOUND; }));
+    ::DeleteFileW((exe + L".started.txt").c_str());
+
+    EXPECT_FALSE(platform.StartProgram(exe, L"\"" + exe + L"\"")) << "a missing game is a failure";
+}
+
+// Without the game: No.05, and both windows stay usable; the about box outlives the
+// main window and the program ends only when both are closed.
+TEST(RealLauncher, MissingGameShowsNo05AndTheProgramLivesUntilItsLastWindow) {
+    GameFolder game;
+    PelkorProcess pelkor;
+    HWND main = StartShown(pelkor, game);
+    ASSERT_NE(main, nullptr);
+    ASSERT_TRUE(PostClick(ChildWithText(main, L"バージョン情報")));
+    HWND about = WaitForWindowOf(pelkor, launch::Form2::kClassName);
+    ASSERT_NE(about, nullptr);
+
+    ASSERT_TRUE(PostClick(ChildWithText(main, L"GeneRallyの起動")));
+    const auto box = pelkor.WaitForMessageBox();
+    ASSERT_TRUE(box);
+    EXPECT_EQ(box->title, kNo05Title);
+    EXPECT_EQ(box->text, kNo05Text);
+    ::PostMessageW(box->window, WM_COMMAND, IDOK, 0);
+    EXPECT_TRUE(WaitUntil([&] { return !::IsWindow(box->window); }));
+    EXPECT_TRUE(::IsWindowVisible(main));
+    EXPECT_TRUE(::IsWindowVisible(about));
+
+    // Still usable: a second click on the version button brings the same box forward.
+    ::SetWindowPos(main, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    ASSERT_TRUE(WaitUntil([&] { return InFrontOf(main, about); }));
+    ASSERT_TRUE(PostClick(ChildWithText(main, L"バージョン情報")));
+    EXPECT_TRUE(WaitUntil([&] { return InFrontOf(about, main); }));
+    EXPECT_EQ(WaitForWindowOf(pelkor, launch::Form2::kClassName), about);
+
+    ::PostMessageW(main, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(WaitUntil([&] { return !::IsWindow(main); }));
+    EXPECT_FALSE(pelkor.WaitForExit(std::chrono::milliseconds(300))) << "ended with the about box open";
+    ::PostMessageW(about, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(pelkor.WaitForExit());
+    EXPECT_EQ(pelkor.ExitCode(), 0u);
+}
+
+}  // namespace
+}  // namespace pelkor::test

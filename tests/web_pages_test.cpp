@@ -1,0 +1,188 @@
+// The help button, the palette link and the about box's home-page label open their
+// pages in the user's browser, or say that they could not.
+#include <fstream>
+#include <iterator>
+#include <thread>
+
+#include "app/platform.h"
+#include "launch/web_pages.h"
+#include "launch_support.h"
+
+namespace pelkor::test {
+namespace {
+
+using launch::AboutCtl;
+using launch::kHelpPage;
+using launch::kHomePage;
+using launch::kPalettePage;
+using launch::PageAddress;
+
+constexpr wchar_t kAccessFailure[] =
+    L"アクセスできませんでした。\r\n\r\nInternet Explorer もしくは Net環境の設定を確認してください。";
+
+class WebPagesTest : public ShownFormTest {
+protected:
+    void SetUp() override {
+        ShownFormTest::SetUp();
+        ASSERT_NE(OpenAboutBox(), nullptr);
+    }
+    void ClickLink(HWND label) {
+        PostClick(label);
+        Pump();
+    }
+    HWND HomeLink() { return app_->AboutBox()->Control(AboutCtl(L"Label4")); }
+};
+
+TEST_F(WebPagesTest, EachClickAsksForItsOwnPageOnce) {
+    Click(Ctl(L"Command9"));
+    Click(Ctl(L"Command9"));
+    const std::wstring message = Text(Ctl(L"lblMes"));
+    const LinkLook link = LookOf(Control(Ctl(L"lblLink1")));
+    ClickLink(Control(Ctl(L"lblLink1")));
+    ClickLink(HomeLink());
+
+    const std::vector<std::wstring> expected{PageAddress(kHelpPage), PageAddress(kHelpPage),
+                                             PageAddress(kPalettePage), PageAddress(kHomePage)};
+    EXPECT_EQ(platform_.pages, expected);
+    EXPECT_TRUE(platform_.boxes.empty());
+    EXPECT_EQ(Text(Ctl(L"lblMes")), message) << "a click is no mouse move";
+    EXPECT_EQ(LookOf(Control(Ctl(L"lblLink1"))), link);
+    EXPECT_TRUE(::IsWindowVisible(app_->AboutBox()->hwnd())) << "the about box stays open";
+}
+
+TEST_F(WebPagesTest, RefusedPageShowsTheAccessMessageWithoutIconOrTitle) {
+    platform_.pageSucceeds = false;
+    Click(Ctl(L"Command9"));
+    ClickLink(Control(Ctl(L"lblLink1")));
+    ClickLink(HomeLink());
+    ASSERT_EQ(platform_.boxes.size(), 3u);
+    for (const MessageBoxCall& box : platform_.boxes) {
+        EXPECT_EQ(box.text, kAccessFailure);
+        EXPECT_EQ(box.title, std::nullopt);
+        EXPECT_EQ(box.type, static_cast<UINT>(MB_OK));
+    }
+    EXPECT_EQ(platform_.pages.size(), 3u);
+
+    // Both windows go on working.
+    EXPECT_TRUE(::IsWindowVisible(app_->AboutBox()->hwnd()));
+    Click(Ctl(L"Option1", 5));
+    EXPECT_EQ(game_.Read("Graphics", "VideoMemory"), "64000");
+    EXPECT_TRUE(platform_.endings.empty());
+}
+
+// A box without a title of its own bears the program's name, not the system's "Error".
+TEST(RealPlatformTest, BoxWithoutTitleBearsTheProgramsName) {
+    const DWORD thread = ::GetCurrentThreadId();
+    std::wstring title, text;
+    std::thread answer([&] {
+        HWND box = nullptr;
+        WaitUntil([&] {
+            const auto boxes = WindowsOf(thread, L"#32770");
+            box = boxes.empty() ? nullptr : boxes.front();
+            return box != nullptr;
+        });
+        if (!box) return;
+        title = WindowText(box);
+        text = WindowText(::GetDlgItem(box, 0xFFFF));
+        ::PostMessageW(box, WM_COMMAND, IDOK, 0);
+    });
+    app::RealPlatform platform;
+    EXPECT_EQ(platform.ShowMessageBox(nullptr, kAccessFailure, std::nullopt, MB_OK), IDOK);
+    answer.join();
+    EXPECT_EQ(title, L"Pelkor");
+    EXPECT_EQ(text, kAccessFailure);
+}
+
+TEST(RealPlatformTest, AddressNoProgramCanOpenIsAFailure) {
+    app::RealPlatform platform;
+    EXPECT_FALSE(platform.OpenWebPage(L"pelkor-no-such-scheme:page"));
+}
+
+// Under Wine an address goes to winebrowser, which runs the programs named in this
+// registry value with the address as their last argument.
+class BrowserStandIn {
+public:
+    BrowserStandIn() {
+        using UnixName = char*(CDECL*)(const wchar_t*);
+        const auto unixName = reinterpret_cast<UnixName>(
+            reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
+        if (!unixName) return;
+        const std::wstring script = folder_.path() + L"\\browser.sh";
+        const std::string record = Unix(unixName, folder_.path() + L"\\pages.txt");
+        folder_.WriteFile(L"browser.sh", "printf '%s\\n' \"$1\" >> '" + record + "'\n");
+        const std::string command = "/bin/sh \"" + Unix(unixName, script) + "\"";
+
+        ::RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\Wine\\WineBrowser", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                          &key_, nullptr);
+        DWORD size = sizeof(saved_);
+        hadValue_ = ::RegQueryValueExW(key_, L"Browsers", nullptr, nullptr, reinterpret_cast<BYTE*>(saved_), &size) ==
+                    ERROR_SUCCESS;
+        const std::wstring value(command.begin(), command.end());
+        ::RegSetValueExW(key_, L"Browsers", 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                         static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
+        ready_ = true;
+    }
+    ~BrowserStandIn() {
+        if (!key_) return;
+        if (hadValue_) {
+            ::RegSetValueExW(key_, L"Browsers", 0, REG_SZ, reinterpret_cast<const BYTE*>(saved_),
+                             static_cast<DWORD>((::lstrlenW(saved_) + 1) * sizeof(wchar_t)));
+        } else {
+            ::RegDeleteValueW(key_, L"Browsers");
+        }
+        ::RegCloseKey(key_);
+    }
+    bool Ready() const { return ready_; }
+    // The addresses the stand-in browser was started with, in order.
+    std::vector<std::string> Pages() const {
+        std::ifstream in((folder_.path() + L"\\pages.txt").c_str());
+        std::vector<std::string> lines;
+        for (std::string line; std::getline(in, line);) lines.push_back(line);
+        return lines;
+    }
+
+private:
+    template <typename UnixName>
+    static std::string Unix(UnixName unixName, const std::wstring& path) {
+        char* name = unixName(path.c_str());
+        std::string copy = name ? name : "";
+        ::HeapFree(::GetProcessHeap(), 0, name);
+        return copy;
+    }
+
+    GameFolder folder_{false};
+    HKEY key_ = nullptr;
+    wchar_t saved_[512] = {};
+    bool hadValue_ = false;
+    bool ready_ = false;
+};
+
+TEST(RealWebPages, EachAddressReachesTheBrowser) {
+    BrowserStandIn browser;
+    if (!browser.Ready()) GTEST_SKIP() << "not under Wine: no browser to stand in for";
+    GameFolder game;
+    PelkorProcess pelkor;
+    HWND main = StartShown(pelkor, game);
+    ASSERT_NE(main, nullptr);
+
+    auto narrow = [](std::wstring_view page) {
+        const std::wstring address = PageAddress(page);
+        return std::string(address.begin(), address.end());
+    };
+    std::vector<std::string> expected;
+    auto opens = [&](HWND control, std::wstring_view page) {
+        expected.push_back(narrow(page));
+        return PostClick(control) && WaitUntil([&] { return browser.Pages() == expected; }, std::chrono::seconds(15));
+    };
+    EXPECT_TRUE(opens(ChildWithText(main, L"OnLineヘルプ"), kHelpPage));
+    EXPECT_TRUE(opens(ChildWithText(main, L"パレットWeb情報"), kPalettePage));
+    ASSERT_TRUE(PostClick(ChildWithText(main, L"バージョン情報")));
+    HWND about = WaitForWindowOf(pelkor, launch::Form2::kClassName);
+    ASSERT_NE(about, nullptr);
+    EXPECT_TRUE(opens(ChildWithText(about, L"HomePage"), kHomePage));
+    EXPECT_TRUE(pelkor.Running()) << "opening a page ends nothing";
+    EXPECT_EQ(browser.Pages(), expected);
+}
+
+}  // namespace
+}  // namespace pelkor::test
