@@ -33,7 +33,8 @@ ensure_locale() {
     fi
     export LOCPATH="$dir"
   fi
-  export LC_ALL=ja_JP.UTF-8
+  # bash itself cannot switch to a locale it was not started with; only its children need it.
+  { export LC_ALL=ja_JP.UTF-8; } 2>/dev/null
 }
 
 build() {

@@ -17,12 +17,11 @@ void __verbose_terminate_handler() { std::abort(); }
 #endif
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-    // The manifest asks for per-monitor DPI awareness; older systems fall back to
-    // system awareness on their own, so a refusal here is not a failure.
+    // DPI awareness comes from the manifest (per monitor where the system has it), and
+    // COM is left to the web pages, so that ole32 and shell32 load only when one opens.
+    // Tooltips are the one common control the windows use.
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES};
     ::InitCommonControlsEx(&controls);
-    // No COM here: opening a web page sets it up for itself, so that ole32 and shell32
-    // load only then.
 
     int exitCode = 1;
     {

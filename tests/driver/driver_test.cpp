@@ -33,6 +33,13 @@ protected:
 
 TEST_F(Driver, OptionGroupsWriteAtOnce) {
     StartOnTypicalFolder();
+    // What start-up shows.
+    EXPECT_EQ(pelkor_.Text(Ctl(L"lblNow")), L" gr.pal");
+    EXPECT_EQ(pelkor_.Text(Ctl(L"lblNow2")), L" 600 / 5");
+    EXPECT_EQ(pelkor_.Text(Ctl(L"lblNow3")), L" 640×480");
+    EXPECT_EQ(pelkor_.Text(Ctl(L"lblNow7")), L" 自動検知");
+    EXPECT_TRUE(pelkor_.Checked(Ctl(L"Option2", 2)));
+    EXPECT_EQ(pelkor_.ScrollPosition(Ctl(L"Sc3")), 105);
     pelkor_.Click(Ctl(L"Option2", 3));
     EXPECT_TRUE(FileHolds("Misc", "ScreenshotWidth", "800"));
     EXPECT_TRUE(FileHolds("Misc", "ScreenshotHeight", "600"));
@@ -199,6 +206,20 @@ TEST_F(Driver, AboutBoxOutlivesTheMainWindow) {
     ::PostMessageW(about, WM_SYSCOMMAND, SC_CLOSE, 0);
     ASSERT_TRUE(pelkor_.WaitForExit());
     EXPECT_EQ(pelkor_.ExitCode(), 0u);
+}
+
+TEST_F(Driver, LauncherStartsTheGameAndEndsTheProgram) {
+    const std::wstring bin = BuiltExe().substr(0, BuiltExe().find_last_of(L'\\'));
+    ASSERT_TRUE(::CopyFileW((bin + L"\\fake_game.exe").c_str(), (game_.path() + L"\\GeneRally.exe").c_str(), FALSE));
+    StartOnTypicalFolder();
+    pelkor_.Click(Ctl(L"Command3"));  // the about box closes with it
+    ASSERT_TRUE(WaitFor([&] { return pelkor_.FindWindowOfClass(L"PelkorForm2") != nullptr; }));
+    pelkor_.Click(Ctl(L"Command4"));
+    ASSERT_TRUE(pelkor_.WaitForExit()) << "the program must end once the game has started";
+    EXPECT_EQ(pelkor_.ExitCode(), 0u);
+    EXPECT_TRUE(WaitFor([&] {
+        return ::GetFileAttributesW((game_.path() + L"\\GeneRally.exe.started.txt").c_str()) != INVALID_FILE_ATTRIBUTES;
+    })) << "the game was not started";
 }
 
 }  // namespace
