@@ -10,7 +10,6 @@
 // per folder one line: "NAME bytes=N refresh_ms=M changed_ms=M click_ms=M ...", with
 // the refresh's thirteen reads timed alone beside it.
 #include <windows.h>
-#include <commctrl.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -208,8 +207,6 @@ int wmain(int argc, wchar_t** argv) {
         return 2;
     }
     const int rounds = argc > 3 ? std::max(1, _wtoi(argv[3])) : 10;
-    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES};
-    ::InitCommonControlsEx(&controls);
 
     GrowIni(argv[2]);
     Subject subjects[2];

@@ -2,7 +2,6 @@
 #include "launch_support.h"
 #include "win/dpi.h"
 
-#include <commctrl.h>
 
 namespace pelkor::test {
 namespace {
@@ -108,19 +107,7 @@ TEST_F(AboutBoxTest, ShowsNameVersionNoticeAndTheLinkWholeAndInPlace) {
     ::GetClientRect(About(AboutCtl(L"Picture1")), &picture);
     EXPECT_EQ(picture.right, win::TwipsToPixels(480, dpi));
     EXPECT_EQ(picture.bottom, win::TwipsToPixels(480, dpi));
-    HWND tooltip = nullptr;
-    for (HWND candidate : WindowsOf(::GetCurrentThreadId(), TOOLTIPS_CLASSW)) {
-        if (::GetWindow(candidate, GW_OWNER) == app_->AboutBox()->hwnd()) tooltip = candidate;
-    }
-    ASSERT_NE(tooltip, nullptr);
-    wchar_t tip[80] = {};
-    TOOLINFOW info{};
-    info.cbSize = TTTOOLINFOW_V2_SIZE;
-    info.hwnd = app_->AboutBox()->hwnd();
-    info.uId = reinterpret_cast<UINT_PTR>(About(AboutCtl(L"Label4")));
-    info.lpszText = tip;
-    ::SendMessageW(tooltip, TTM_GETTEXTW, 80, reinterpret_cast<LPARAM>(&info));
-    EXPECT_STREQ(tip, L"ブラウザで作者ホームページを開きます");
+    EXPECT_EQ(app_->AboutBox()->tooltips().TextOf(About(AboutCtl(L"Label4"))), L"ブラウザで作者ホームページを開きます");
 }
 
 TEST_F(AboutBoxTest, LinkLightsUnderItsOwnPointerAndOnlyTheBackgroundRestoresIt) {

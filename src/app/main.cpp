@@ -1,6 +1,5 @@
 // Pelkor: a settings editor for the game's gr.ini, placed in the game's own folder.
 #include <windows.h>
-#include <commctrl.h>
 
 #include <cstdlib>
 
@@ -19,10 +18,6 @@ void __verbose_terminate_handler() { std::abort(); }
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     // DPI awareness comes from the manifest (per monitor where the system has it), and
     // COM is left to the web pages, so that ole32 and shell32 load only when one opens.
-    // Tooltips are the one common control the windows use.
-    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES};
-    ::InitCommonControlsEx(&controls);
-
     int exitCode = 1;
     {
         pelkor::app::RealPlatform platform;

@@ -1,6 +1,5 @@
 #include "app/main_window.h"
 
-#include <commctrl.h>
 #include <windowsx.h>
 
 #include <algorithm>
@@ -12,7 +11,6 @@
 #include "win/dpi.h"
 #include "win/failure.h"
 #include "win/owner_draw.h"
-#include "win/tooltip.h"
 
 namespace pelkor::app {
 namespace {
@@ -315,31 +313,25 @@ std::optional<LRESULT> Form1::HandleControlMessage(HWND control, UINT message, W
 void Form1::OnDestroyed() { app_.WindowClosed(); }
 
 void Form1::CreateControls() {
-    tooltip_ = win::CreateTooltip(hwnd());
-    HWND previous = HWND_TOP;
+    // Every control costs the window server a few requests, so each gets its final
+    // style, place and order at creation and is touched as little as possible after.
     std::wstring_view previousOptionGroup;
     for (const std::size_t row : win::ZOrder(kForm1)) {
         const ControlRow& entry = kForm1Design[row];
-        HWND control = win::CreateControl(hwnd(), kForm1, row, dpi_);
-        controls_[row] = control;
         // Each option group, and every control after one, starts a group for the arrow keys.
         const bool continuesGroup = entry.kind == Kind::Option && entry.name == previousOptionGroup;
-        LONG_PTR style = ::GetWindowLongPtrW(control, GWL_STYLE);
-        if (!continuesGroup) style |= WS_GROUP;
-        if (entry.kind == Kind::Option && !entry.Has(flag::Selected)) style &= ~static_cast<LONG_PTR>(WS_TABSTOP);
-        ::SetWindowLongPtrW(control, GWL_STYLE, style);
+        HWND control = win::CreateControl(hwnd(), kForm1, row, dpi_, !continuesGroup);
+        controls_[row] = control;
         previousOptionGroup = entry.kind == Kind::Option ? entry.name : std::wstring_view{};
 
-        ::SetWindowPos(control, previous, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-        previous = control;
         ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(FontOf(row)), FALSE);
         if (entry.kind == Kind::Option && entry.Has(flag::Selected)) ::SendMessageW(control, BM_SETCHECK, BST_CHECKED, 0);
         if (entry.kind == Kind::ScrollBar) {
             ::SetScrollRange(control, SB_CTL, entry.range.min, entry.range.max, FALSE);
             ::SetScrollPos(control, SB_CTL, entry.range.start, FALSE);
         }
-        if (!entry.tooltip.empty()) win::AddTooltip(tooltip_, hwnd(), control, entry.tooltip);
         Subclass(control);
+        if (!entry.tooltip.empty()) AddTooltip(control, entry.tooltip);
     }
 }
 

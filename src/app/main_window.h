@@ -136,7 +136,6 @@ private:
     win::FontCache fonts_{96};
     win::BrushCache brushes_;
     std::array<HWND, std::size(kForm1Design)> controls_{};
-    HWND tooltip_ = nullptr;  // owned by the window, destroyed with it
     win::UniqueIcon mascot_;
     bool linkHighlighted_ = false;
 

@@ -8,7 +8,6 @@
 #include "launch/web_pages.h"
 #include "win/dpi.h"
 #include "win/owner_draw.h"
-#include "win/tooltip.h"
 
 namespace pelkor::launch {
 namespace {
@@ -133,13 +132,12 @@ std::optional<LRESULT> Form2::HandleControlMessage(HWND control, UINT message, W
 void Form2::OnDestroyed() { app_.WindowClosed(); }
 
 void Form2::CreateControls() {
-    tooltip_ = win::CreateTooltip(hwnd());
     for (std::size_t row = 0; row < kForm2.size(); ++row) {
         const ControlRow& entry = kForm2Design[row];
         HWND control = win::CreateControl(hwnd(), kForm2, row, dpi_);
         controls_[row] = control;
-        if (!entry.tooltip.empty()) win::AddTooltip(tooltip_, hwnd(), control, entry.tooltip);
         Subclass(control);
+        if (!entry.tooltip.empty()) AddTooltip(control, entry.tooltip);
     }
     ApplyLayout();
 }

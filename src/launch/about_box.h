@@ -54,7 +54,6 @@ private:
     win::FontCache fonts_{96};
     win::BrushCache brushes_;
     std::array<HWND, std::size(kForm2Design)> controls_{};
-    HWND tooltip_ = nullptr;  // owned by the window, destroyed with it
     win::UniqueIcon icon_;
     bool linkHighlighted_ = false;
 };

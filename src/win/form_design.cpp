@@ -79,11 +79,14 @@ std::vector<std::size_t> ZOrder(Design design) {
     return order;
 }
 
-HWND CreateControl(HWND parent, Design design, std::size_t row, int dpi) {
+HWND CreateControl(HWND parent, Design design, std::size_t row, int dpi, bool startsGroup) {
     const ControlRow& entry = design[row];
     const ClassAndStyle cs = ClassFor(entry);
     DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | cs.style;
-    if (entry.tab) style |= WS_TABSTOP;
+    // Tab enters an option group at its selected button only.
+    const bool unselectedOption = entry.kind == Kind::Option && !entry.Has(flag::Selected);
+    if (entry.tab && !unselectedOption) style |= WS_TABSTOP;
+    if (startsGroup) style |= WS_GROUP;
     const RECT r = PixelRect(design, row, dpi);
     const std::wstring caption(entry.caption);
     return ::CreateWindowExW(cs.exStyle, cs.className, caption.c_str(), style, r.left, r.top,

@@ -70,7 +70,8 @@ RECT PixelRect(Design design, std::size_t row, int dpi);
 // innermost first so that no container covers what it holds.
 std::vector<std::size_t> ZOrder(Design design);
 
-// Creates the child control of a row (hidden layout aside, nothing else is set).
-HWND CreateControl(HWND parent, Design design, std::size_t row, int dpi);
+// Creates the child control of a row (hidden layout aside, nothing else is set). A new
+// child goes below its siblings, so creating rows in ZOrder gives the tab order.
+HWND CreateControl(HWND parent, Design design, std::size_t row, int dpi, bool startsGroup = false);
 
 }  // namespace pelkor::win

@@ -1,6 +1,11 @@
 #include "win/window.h"
 
 namespace pelkor::win {
+namespace {
+
+bool IsMouseMessage(UINT message) { return message >= WM_MOUSEFIRST && message <= WM_MOUSELAST; }
+
+}  // namespace
 
 Window::~Window() { Destroy(); }
 
@@ -66,6 +71,7 @@ LRESULT CALLBACK Window::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
     }
     if (!self) return ::DefWindowProcW(hwnd, message, wParam, lParam);
 
+    if (IsMouseMessage(message)) self->tooltips_.Relay(hwnd, message);
     LRESULT result = 0;
     try {
         result = self->HandleMessage(message, wParam, lParam);
@@ -91,6 +97,7 @@ LRESULT CALLBACK Window::ControlProc(HWND hwnd, UINT message, WPARAM wParam, LPA
         ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
         delete hook;
     } else {
+        if (IsMouseMessage(message)) hook->window->tooltips_.Relay(hwnd, message);
         try {
             if (auto handled = hook->window->HandleControlMessage(hwnd, message, wParam, lParam)) return *handled;
         } catch (...) {

@@ -5,6 +5,9 @@
 #include <windows.h>
 
 #include <optional>
+#include <string_view>
+
+#include "win/tooltip.h"
 
 namespace pelkor::win {
 
@@ -19,6 +22,8 @@ public:
     bool IsAlive() const { return hwnd_ != nullptr; }
     // Destroys the window now; the object stays, without a window.
     void Destroy();
+    // The help bubbles of the window's controls.
+    const Tooltip& tooltips() const { return tooltips_; }
 
 protected:
     static void RegisterWindowClass(const wchar_t* className, HICON icon, HICON smallIcon);
@@ -31,6 +36,8 @@ protected:
                                                         LPARAM lParam);
     // Routes the messages of a child control through HandleControlMessage.
     void Subclass(HWND control);
+    // Shows `text` while the pointer rests on `control`, which must be subclassed.
+    void AddTooltip(HWND control, std::wstring_view text) { tooltips_.Add(hwnd_, control, text); }
     // Called once the window is gone (WM_NCDESTROY), with hwnd() already null.
     virtual void OnDestroyed() {}
 
@@ -38,6 +45,7 @@ private:
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK ControlProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     HWND hwnd_ = nullptr;
+    Tooltip tooltips_;
 };
 
 }  // namespace pelkor::win
