@@ -1,8 +1,14 @@
 // The start-up baseline: one empty window with the main window's outer size and
 // frame, shown centred, and nothing else. It ends when the window is closed.
+// Built with PELKOR_BARE_CONTROLS it is a second reference: the same window holding
+// the main window's controls, created from its design with nothing set on them (no
+// fonts, no values, no hooks), which is what the controls alone cost.
 #include <windows.h>
 
 #include "app/form1_design.h"
+#ifdef PELKOR_BARE_CONTROLS
+#include "win/form_design.h"
+#endif
 
 namespace {
 
@@ -44,6 +50,11 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
                                     work.top + (work.bottom - work.top - height) / 2, width, height, nullptr, nullptr,
                                     instance, nullptr);
     if (!window) return 1;
+#ifdef PELKOR_BARE_CONTROLS
+    for (const std::size_t row : pelkor::win::ZOrder(pelkor::app::kForm1)) {
+        pelkor::win::CreateControl(window, pelkor::app::kForm1, row, dpi);
+    }
+#endif
     ::ShowWindow(window, SW_SHOW);
 
     MSG msg{};
