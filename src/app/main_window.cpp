@@ -42,7 +42,7 @@ HICON LoadProgramIcon(int size) {
 
 }  // namespace
 
-Form1::Form1(Application& app) : app_(app) {}
+Form1::Form1(Application& app) : FormWindow(kForm1), app_(app) {}
 
 Form1::~Form1() { Destroy(); }
 
@@ -230,11 +230,6 @@ void Form1::FillFileList(const std::wstring& folder) {
 
 LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_CREATE:
-            dpi_ = win::DpiOf(hwnd());
-            fonts_.SetDpi(dpi_);
-            CreateControls();
-            return 0;
         case WM_COMMAND:
             if (lParam) {
                 OnCommand(RowOf(reinterpret_cast<HWND>(lParam)), HIWORD(wParam));
@@ -250,23 +245,7 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_MOUSEMOVE:
             Form_MouseMove();
             return 0;
-        case WM_CTLCOLORSTATIC:
-        case WM_CTLCOLORLISTBOX:
-        case WM_CTLCOLORBTN:
-            return reinterpret_cast<LRESULT>(
-                OnControlColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)));
-        case WM_DRAWITEM:
-            OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
-            return TRUE;
-        case WM_DPICHANGED: {
-            dpi_ = HIWORD(wParam);
-            fonts_.SetDpi(dpi_);
-            mascot_.reset();
-            ApplyLayout();
-            win::MoveToSuggestedRect(hwnd(), lParam);
-            return 0;
-        }
-        default: return Window::HandleMessage(message, wParam, lParam);
+        default: return FormWindow::HandleMessage(message, wParam, lParam);
     }
 }
 
@@ -347,11 +326,6 @@ void Form1::ApplyLayout() {
 HFONT Form1::FontOf(std::size_t row) {
     const bool underline = row == Ctl(L"lblLink1") && linkHighlighted_;
     return fonts_.Get(FontDescOf(kForm1Design[row].font, underline));
-}
-
-std::size_t Form1::RowOf(HWND control) const {
-    if (!control) return kForm1.size();
-    return static_cast<std::size_t>(std::find(controls_.begin(), controls_.end(), control) - controls_.begin());
 }
 
 void Form1::OnCommand(std::size_t row, UINT code) {

@@ -13,7 +13,7 @@
 #include "settings/ini_access.h"
 #include "win/gdi_cache.h"
 #include "win/handles.h"
-#include "win/window.h"
+#include "win/form_window.h"
 
 namespace pelkor::app {
 
@@ -23,7 +23,7 @@ class Platform;
 // The face, size and style behind each font a design table names (the about box's too).
 win::FontDesc FontDescOf(FontId id, bool underline);
 
-class Form1 final : public win::Window {
+class Form1 final : public win::FormWindow {
 public:
     static constexpr wchar_t kClassName[] = L"PelkorForm1";
 
@@ -39,8 +39,6 @@ public:
     bool PreTranslateMessage(MSG& msg);
 
     // Read-only views for tests and tools.
-    HWND Control(std::size_t row) const { return controls_[row]; }
-    int Dpi() const { return dpi_; }
     const settings::IniState& Ini() const { return ini_; }
     const std::wstring& WorkingText(std::wstring_view array, int index) const;
     bool LinkHighlighted() const { return linkHighlighted_; }
@@ -120,22 +118,18 @@ private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     std::optional<LRESULT> HandleControlMessage(HWND control, UINT message, WPARAM wParam, LPARAM lParam) override;
     void OnDestroyed() override;
-    void CreateControls();
-    void ApplyLayout();
+    void CreateControls() override;
+    void ApplyLayout() override;
+    HBRUSH OnControlColour(HDC dc, HWND control) override;
+    void OnDrawItem(const DRAWITEMSTRUCT& item) override;
+    void OnDpiChanged() override { mascot_.reset(); }
     HFONT FontOf(std::size_t row);
-    std::size_t RowOf(HWND control) const;
     void OnCommand(std::size_t row, UINT code);
     void OnClick(std::size_t row);
     void OnScroll(HWND bar, UINT code);
     void OnControlMouseMove(std::size_t row);
-    HBRUSH OnControlColour(HDC dc, HWND control);
-    void OnDrawItem(const DRAWITEMSTRUCT& item);
 
     Application& app_;
-    int dpi_ = 96;
-    win::FontCache fonts_{96};
-    win::BrushCache brushes_;
-    std::array<HWND, std::size(kForm1Design)> controls_{};
     win::UniqueIcon mascot_;
     bool linkHighlighted_ = false;
 

@@ -32,7 +32,7 @@ int TextWidth(HWND control, HFONT font) {
 
 }  // namespace
 
-Form2::Form2(app::Application& app) : app_(app) {}
+Form2::Form2(app::Application& app) : FormWindow(kForm2), app_(app) {}
 
 Form2::~Form2() { Destroy(); }
 
@@ -76,11 +76,6 @@ void Form2::SetLinkLook(bool highlighted) {
 
 LRESULT Form2::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_CREATE:
-            dpi_ = win::DpiOf(hwnd());
-            fonts_.SetDpi(dpi_);
-            CreateControls();
-            return 0;
         case WM_COMMAND:
             if (reinterpret_cast<HWND>(lParam) == controls_[AboutCtl(L"Label4")] && HIWORD(wParam) == STN_CLICKED) {
                 Label4_Click();
@@ -89,21 +84,7 @@ LRESULT Form2::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_MOUSEMOVE:
             Form_MouseMove();
             return 0;
-        case WM_CTLCOLORSTATIC:
-            return reinterpret_cast<LRESULT>(
-                OnControlColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)));
-        case WM_DRAWITEM:
-            OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
-            return TRUE;
-        case WM_DPICHANGED: {
-            dpi_ = HIWORD(wParam);
-            fonts_.SetDpi(dpi_);
-            icon_.reset();
-            ApplyLayout();
-            win::MoveToSuggestedRect(hwnd(), lParam);
-            return 0;
-        }
-        default: return Window::HandleMessage(message, wParam, lParam);
+        default: return FormWindow::HandleMessage(message, wParam, lParam);
     }
 }
 
@@ -164,11 +145,6 @@ void Form2::ApplyLayout() {
 HFONT Form2::FontOf(std::size_t row) {
     const bool underline = row == AboutCtl(L"Label4") && linkHighlighted_;
     return fonts_.Get(app::FontDescOf(kForm2Design[row].font, underline));
-}
-
-std::size_t Form2::RowOf(HWND control) const {
-    if (!control) return kForm2.size();
-    return static_cast<std::size_t>(std::find(controls_.begin(), controls_.end(), control) - controls_.begin());
 }
 
 HBRUSH Form2::OnControlColour(HDC dc, HWND control) {

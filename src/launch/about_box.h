@@ -8,7 +8,7 @@
 #include "launch/form2_design.h"
 #include "win/gdi_cache.h"
 #include "win/handles.h"
-#include "win/window.h"
+#include "win/form_window.h"
 
 namespace pelkor::app {
 class Application;
@@ -16,7 +16,7 @@ class Application;
 
 namespace pelkor::launch {
 
-class Form2 final : public win::Window {
+class Form2 final : public win::FormWindow {
 public:
     static constexpr wchar_t kClassName[] = L"PelkorForm2";
 
@@ -28,8 +28,6 @@ public:
     bool PreTranslateMessage(MSG& msg);
 
     // Read-only views for tests.
-    HWND Control(std::size_t row) const { return controls_[row]; }
-    int Dpi() const { return dpi_; }
     bool LinkHighlighted() const { return linkHighlighted_; }
 
 private:
@@ -41,19 +39,15 @@ private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     std::optional<LRESULT> HandleControlMessage(HWND control, UINT message, WPARAM wParam, LPARAM lParam) override;
     void OnDestroyed() override;
-    void CreateControls();
-    void ApplyLayout();
+    void CreateControls() override;
+    void ApplyLayout() override;
+    HBRUSH OnControlColour(HDC dc, HWND control) override;
+    void OnDrawItem(const DRAWITEMSTRUCT& item) override;
+    void OnDpiChanged() override { icon_.reset(); }
     HFONT FontOf(std::size_t row);
-    std::size_t RowOf(HWND control) const;
     void SetLinkLook(bool highlighted);
-    HBRUSH OnControlColour(HDC dc, HWND control);
-    void OnDrawItem(const DRAWITEMSTRUCT& item);
 
     app::Application& app_;
-    int dpi_ = 96;
-    win::FontCache fonts_{96};
-    win::BrushCache brushes_;
-    std::array<HWND, std::size(kForm2Design)> controls_{};
     win::UniqueIcon icon_;
     bool linkHighlighted_ = false;
 };
