@@ -66,9 +66,12 @@ start_display() {
 warm_wine() {
   wine_env
   local dpi="${PELKOR_DPI:-96}"
+  mkdir -p "$WINEPREFIX"
+  # One persistent server for the whole session, started before any Wine program so that
+  # it is the one they all use.
+  wineserver -p >/dev/null 2>&1 </dev/null
   if [ ! -f "$WINEPREFIX/.pelkor-ready" ]; then
     log "preparing the Wine prefix $WINEPREFIX"
-    mkdir -p "$WINEPREFIX"
     wineboot -i >/dev/null 2>&1 </dev/null || true
     # One virtual desktop, so windows get Wine's own frames with no window manager.
     wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1 </dev/null
@@ -80,13 +83,17 @@ warm_wine() {
     done
     wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'ＭＳ ゴシック' /d IPAGothic /f >/dev/null 2>&1 </dev/null
     touch "$WINEPREFIX/.pelkor-ready"
+    # Preparing a prefix leaves a second copy of Wine's service manager running; with two
+    # of them, the test programs late in a first run each took some 20 s to end. Start afresh.
+    wineserver -k >/dev/null 2>&1 </dev/null || true
+    wineserver -w >/dev/null 2>&1 </dev/null || true
+    wineserver -p >/dev/null 2>&1 </dev/null
   fi
   # A drive whose root is a scratch folder, for the tests of a program at a drive root.
   mkdir -p "$BUILD/scratch-drive"
   ln -sfn "$BUILD/scratch-drive" "$WINEPREFIX/dosdevices/r:"
   export PELKOR_SCRATCH_DRIVE=R:
   wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1 </dev/null
-  wineserver -p >/dev/null 2>&1 </dev/null &
   wine cmd /c exit >/dev/null 2>&1 </dev/null || true
 }
 

@@ -2,19 +2,39 @@
 # Runs a test program under Wine as an unprivileged user with a Wine prefix of its own:
 # root ignores the read-only attribute, an ordinary user does not.
 #   run_unprivileged.sh PREFIX_DIR TEST_EXE [ARGS...]
+# The other user's Wine gets a display of its own and is shut down afterwards, so that
+# nothing of it stays on the tests' display or outlives the test.
 set -euo pipefail
 prefix="$1"; shift
 if [ "$(id -u)" -ne 0 ]; then
   exec wine "$@"
 fi
 uid=65534
+as_user() {
+  setpriv --reuid=$uid --regid=$uid --clear-groups \
+    env HOME="$prefix/home" WINEPREFIX="$prefix/wine" DISPLAY="$display" "$@"
+}
+
+n=150
+while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
+display=":$n"
+Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 </dev/null &
+xvfb=$!
+cleanup() {
+  as_user wineserver -k >/dev/null 2>&1 || true
+  kill "$xvfb" 2>/dev/null || true
+  wait "$xvfb" 2>/dev/null || true
+}
+trap cleanup EXIT
+for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
+
 if [ ! -f "$prefix/.ready" ]; then
   rm -rf "$prefix"
   mkdir -p "$prefix/home"
   chown -R "$uid:$uid" "$prefix"
-  setpriv --reuid=$uid --regid=$uid --clear-groups \
-    env HOME="$prefix/home" WINEPREFIX="$prefix/wine" wineboot -i >/dev/null 2>&1 </dev/null
+  as_user wineboot -i >/dev/null 2>&1 </dev/null
   touch "$prefix/.ready"
 fi
-exec setpriv --reuid=$uid --regid=$uid --clear-groups \
-  env HOME="$prefix/home" WINEPREFIX="$prefix/wine" wine "$@"
+# Its Wine services start here, away from the test runner's output.
+as_user wine cmd /c exit >/dev/null 2>&1 </dev/null || true
+as_user wine "$@"
