@@ -42,7 +42,7 @@ HICON LoadProgramIcon(int size) {
 
 }  // namespace
 
-Form1::Form1(Application& app) : FormWindow(kForm1), app_(app) {}
+Form1::Form1(Application& app) : FormWindow(kForm1, Ctl(L"lblLink1")), app_(app) {}
 
 Form1::~Form1() { Destroy(); }
 
@@ -167,14 +167,6 @@ int Form1::ShowMessage(const std::wstring& text, const wchar_t* title, UINT type
     // Before the window is first shown, a hidden owner would only hide the box's place.
     HWND owner = ::IsWindowVisible(hwnd()) ? hwnd() : nullptr;
     return platform().ShowMessageBox(owner, text, title ? std::optional<std::wstring>(title) : std::nullopt, type);
-}
-
-void Form1::SetLinkLook(bool highlighted) {
-    if (linkHighlighted_ == highlighted) return;
-    linkHighlighted_ = highlighted;
-    HWND link = controls_[Ctl(L"lblLink1")];
-    ::SendMessageW(link, WM_SETFONT, reinterpret_cast<WPARAM>(FontOf(Ctl(L"lblLink1"))), TRUE);
-    ::InvalidateRect(link, nullptr, TRUE);
 }
 
 void Form1::FillFileList(const std::wstring& folder) {
@@ -324,8 +316,7 @@ void Form1::ApplyLayout() {
 }
 
 HFONT Form1::FontOf(std::size_t row) {
-    const bool underline = row == Ctl(L"lblLink1") && linkHighlighted_;
-    return fonts_.Get(FontDescOf(kForm1Design[row].font, underline));
+    return fonts_.Get(FontDescOf(kForm1Design[row].font, IsLitLink(row)));
 }
 
 void Form1::OnCommand(std::size_t row, UINT code) {
@@ -422,7 +413,7 @@ HBRUSH Form1::OnControlColour(HDC dc, HWND control) {
     if (row < kForm1.size()) {
         const ControlRow& entry = kForm1Design[row];
         COLORREF text = entry.text;
-        if (row == Ctl(L"lblLink1") && linkHighlighted_) text = kLinkHighlight;
+        if (IsLitLink(row)) text = kLinkHighlight;
         if (text != win::kNoColour) ::SetTextColor(dc, text);
         if (entry.back != win::kNoColour && entry.kind != Kind::Button) back = entry.back;
     }

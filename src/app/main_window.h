@@ -41,7 +41,6 @@ public:
     // Read-only views for tests and tools.
     const settings::IniState& Ini() const { return ini_; }
     const std::wstring& WorkingText(std::wstring_view array, int index) const;
-    bool LinkHighlighted() const { return linkHighlighted_; }
     // For tools and tests: the refresh an editor runs after its writes.
     void Refresh() { ShowCurrentSettings(); }
 
@@ -111,7 +110,6 @@ private:
     void WriteCameraLabels();
     void ShowWriteFailure();
     int ShowMessage(const std::wstring& text, const wchar_t* title, UINT type);
-    void SetLinkLook(bool highlighted);
     void FillFileList(const std::wstring& folder);
 
     // The window.
@@ -123,7 +121,7 @@ private:
     HBRUSH OnControlColour(HDC dc, HWND control) override;
     void OnDrawItem(const DRAWITEMSTRUCT& item) override;
     void OnDpiChanged() override { mascot_.reset(); }
-    HFONT FontOf(std::size_t row);
+    HFONT FontOf(std::size_t row) override;
     void OnCommand(std::size_t row, UINT code);
     void OnClick(std::size_t row);
     void OnScroll(HWND bar, UINT code);
@@ -131,7 +129,6 @@ private:
 
     Application& app_;
     win::UniqueIcon mascot_;
-    bool linkHighlighted_ = false;
 
     // Shared state for reading and writing gr.ini.
     settings::IniState ini_;

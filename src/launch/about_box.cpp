@@ -32,7 +32,7 @@ int TextWidth(HWND control, HFONT font) {
 
 }  // namespace
 
-Form2::Form2(app::Application& app) : FormWindow(kForm2), app_(app) {}
+Form2::Form2(app::Application& app) : FormWindow(kForm2, AboutCtl(L"Label4")), app_(app) {}
 
 Form2::~Form2() { Destroy(); }
 
@@ -64,14 +64,6 @@ bool Form2::Create() {
     const POINT at = win::CentredOnMonitor(hwnd(), outer);
     ::SetWindowPos(hwnd(), nullptr, at.x, at.y, outer.cx, outer.cy, SWP_NOZORDER | SWP_NOACTIVATE);
     return true;
-}
-
-void Form2::SetLinkLook(bool highlighted) {
-    if (linkHighlighted_ == highlighted) return;
-    linkHighlighted_ = highlighted;
-    HWND link = controls_[AboutCtl(L"Label4")];
-    ::SendMessageW(link, WM_SETFONT, reinterpret_cast<WPARAM>(FontOf(AboutCtl(L"Label4"))), TRUE);
-    ::InvalidateRect(link, nullptr, TRUE);
 }
 
 LRESULT Form2::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -143,15 +135,14 @@ void Form2::ApplyLayout() {
 }
 
 HFONT Form2::FontOf(std::size_t row) {
-    const bool underline = row == AboutCtl(L"Label4") && linkHighlighted_;
-    return fonts_.Get(app::FontDescOf(kForm2Design[row].font, underline));
+    return fonts_.Get(app::FontDescOf(kForm2Design[row].font, IsLitLink(row)));
 }
 
 HBRUSH Form2::OnControlColour(HDC dc, HWND control) {
     const std::size_t row = RowOf(control);
     if (row < kForm2.size()) {
         COLORREF text = kForm2Design[row].text;
-        if (row == AboutCtl(L"Label4") && linkHighlighted_) text = kHomeLinkHighlight;
+        if (IsLitLink(row)) text = kHomeLinkHighlight;
         if (text != win::kNoColour) ::SetTextColor(dc, text);
     }
     // Every control stands on the box's own dialog colour.

@@ -28,7 +28,6 @@ public:
     bool PreTranslateMessage(MSG& msg);
 
     // Read-only views for tests.
-    bool LinkHighlighted() const { return linkHighlighted_; }
 
 private:
     void Form_MouseMove();
@@ -44,12 +43,10 @@ private:
     HBRUSH OnControlColour(HDC dc, HWND control) override;
     void OnDrawItem(const DRAWITEMSTRUCT& item) override;
     void OnDpiChanged() override { icon_.reset(); }
-    HFONT FontOf(std::size_t row);
-    void SetLinkLook(bool highlighted);
+    HFONT FontOf(std::size_t row) override;
 
     app::Application& app_;
     win::UniqueIcon icon_;
-    bool linkHighlighted_ = false;
 };
 
 }  // namespace pelkor::launch

@@ -11,6 +11,14 @@ std::size_t FormWindow::RowOf(HWND control) const {
     return static_cast<std::size_t>(std::find(controls_.begin(), controls_.end(), control) - controls_.begin());
 }
 
+void FormWindow::SetLinkLook(bool highlighted) {
+    if (linkHighlighted_ == highlighted) return;
+    linkHighlighted_ = highlighted;
+    HWND link = controls_[linkRow_];
+    ::SendMessageW(link, WM_SETFONT, reinterpret_cast<WPARAM>(FontOf(linkRow_)), TRUE);
+    ::InvalidateRect(link, nullptr, TRUE);
+}
+
 LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_CREATE:

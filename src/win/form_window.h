@@ -18,9 +18,11 @@ public:
     // Read-only views for tests and tools.
     HWND Control(std::size_t row) const { return controls_[row]; }
     int Dpi() const { return dpi_; }
+    bool LinkHighlighted() const { return linkHighlighted_; }
 
 protected:
-    explicit FormWindow(Design design) : controls_(design.size(), nullptr) {}
+    // linkRow: the window's one link label, which lights up under the pointer.
+    FormWindow(Design design, std::size_t linkRow) : controls_(design.size(), nullptr), linkRow_(linkRow) {}
 
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     // The row of a control of this window; past the last row for any other window.
@@ -35,11 +37,22 @@ protected:
     virtual void OnDrawItem(const DRAWITEMSTRUCT&) {}
     // Called on a new DPI before the layout: images made at the old one go.
     virtual void OnDpiChanged() {}
+    // The font of a row's control at the current DPI and link look.
+    virtual HFONT FontOf(std::size_t row) = 0;
+
+    // Lights the link up or puts it back to rest, redrawing it only on a change.
+    void SetLinkLook(bool highlighted);
+    // Whether the row is the link and lit up.
+    bool IsLitLink(std::size_t row) const { return row == linkRow_ && linkHighlighted_; }
 
     int dpi_ = kDefaultDpi;
     FontCache fonts_{kDefaultDpi};
     BrushCache brushes_;
     std::vector<HWND> controls_;
+
+private:
+    std::size_t linkRow_;
+    bool linkHighlighted_ = false;
 };
 
 }  // namespace pelkor::win
