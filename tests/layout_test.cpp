@@ -1,6 +1,8 @@
 // The window as the user meets it: size, colours, fonts, keyboard order and scaling.
+#include "launch/about_box.h"
 #include "support/form_fixture.h"
 #include "win/dpi.h"
+#include "win/text_fit.h"
 
 namespace pelkor::test {
 namespace {
@@ -143,6 +145,83 @@ TEST_F(LayoutTest, DoubledDpiScalesEveryControlAndFont) {
         EXPECT_NEAR(r.bottom - r.top, (before[row].bottom - before[row].top) * 3 / 2, 2);
     }
     EXPECT_EQ(FontOf(Ctl(L"Command1")).lfHeight, -win::PointsToPixels(9, to));
+}
+
+// Whatever face the system gives for the designed one, every caption shows whole: each
+// control's text, measured with the font the control really has, stays inside the room
+// the control leaves for it, at 96 DPI and at one and a half times that.
+TEST_F(LayoutTest, EveryCaptionAndHelpTextFitsItsRoomInTheFontsThisSystemHas) {
+    // The longest values the labels show.
+    std::vector<std::string> ini = TypicalIni();
+    for (std::string& line : ini) {
+        if (line == "Length=600") line = "Length=30000";
+        if (line == "FrameStep=5") line = "FrameStep=30";
+        if (line == "ScreenshotWidth=640") line = "ScreenshotWidth=1024";
+        if (line == "ScreenshotHeight=480") line = "ScreenshotHeight=768";
+    }
+    game_.WriteIni(ini);
+    form().Refresh();
+    Click(Ctl(L"Command3"));
+    launch::Form2* about = app_->AboutBox();
+    ASSERT_NE(about, nullptr);
+
+    auto expectFits = [](win::Design design, const win::FormWindow& window, std::size_t row) {
+        const win::ControlRow& entry = design[row];
+        if (!win::HasCaption(entry.kind)) return;
+        HWND control = window.Control(row);
+        wchar_t buffer[512] = {};
+        ::GetWindowTextW(control, buffer, static_cast<int>(std::size(buffer)));
+        const std::wstring_view text = win::ShownCaption(entry.kind, buffer);
+        RECT client{};
+        ::GetClientRect(control, &client);
+        HDC dc = ::GetDC(control);
+        HGDIOBJ old = ::SelectObject(dc, reinterpret_cast<HFONT>(::SendMessageW(control, WM_GETFONT, 0, 0)));
+        int captionEnd = 0;
+        if (const int end = entry.kind == win::Kind::Frame ? win::CaptionEnd(design, row) : 0) {
+            const int left = win::DesignRect(design, row).left;
+            captionEnd = win::TwipsToPixels(left + end, window.Dpi()) - win::TwipsToPixels(left, window.Dpi());
+        }
+        const win::TextRoom room = win::RoomFor(entry.kind, {client.right, client.bottom}, window.Dpi(), dc, captionEnd);
+        SIZE extent{};
+        ::GetTextExtentPoint32W(dc, text.data(), static_cast<int>(text.size()), &extent);
+        RECT lines{0, 0, room.width, 0};
+        ::DrawTextW(dc, text.data(), static_cast<int>(text.size()), &lines,
+                    DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX | DT_EXPANDTABS);
+        TEXTMETRICW tm{};
+        ::GetTextMetricsW(dc, &tm);
+        ::SelectObject(dc, old);
+        ::ReleaseDC(control, dc);
+
+        SCOPED_TRACE(testing::Message() << "row " << row << " " << std::string(entry.name.begin(), entry.name.end())
+                                        << "(" << entry.index << ") at " << window.Dpi() << " DPI");
+        EXPECT_GT(room.width, 0);
+        if (room.wraps) {
+            EXPECT_LE(lines.right, room.width);
+            EXPECT_LE(lines.bottom, room.lines * tm.tmHeight);
+        } else {
+            EXPECT_LE(extent.cx, room.width);
+        }
+    };
+    const int dpis[] = {form().Dpi(), form().Dpi() * 3 / 2};
+    for (const int dpi : dpis) {
+        for (win::FormWindow* window : {static_cast<win::FormWindow*>(&form()), static_cast<win::FormWindow*>(about)}) {
+            if (window->Dpi() == dpi) continue;
+            RECT outer{};
+            ::GetWindowRect(window->hwnd(), &outer);
+            ::SendMessageW(window->hwnd(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&outer));
+        }
+        for (std::size_t row = 0; row < app::kForm1.size(); ++row) expectFits(app::kForm1, form(), row);
+        for (std::size_t row = 0; row < launch::kForm2.size(); ++row) expectFits(launch::kForm2, *about, row);
+        // Every help text, as the pointer over its area puts it into the message line.
+        const std::size_t areas[] = {Ctl(L"Frame1"), Ctl(L"Frame2"), Ctl(L"Frame3"), Ctl(L"Frame4"),
+                                     Ctl(L"Frame5"), Ctl(L"Frame7"), Ctl(L"Frame9"), Ctl(L"Option1", 4)};
+        ::SendMessageW(form().hwnd(), WM_MOUSEMOVE, 0, 0);
+        expectFits(app::kForm1, form(), Ctl(L"lblMes"));
+        for (const std::size_t area : areas) {
+            ::SendMessageW(Control(area), WM_MOUSEMOVE, 0, 0);
+            expectFits(app::kForm1, form(), Ctl(L"lblMes"));
+        }
+    }
 }
 
 TEST_F(LayoutTest, ClosingTheWindowWritesNothingAndEndsTheProgram) {

@@ -17,24 +17,6 @@ namespace {
 
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = 0;
-constexpr wchar_t kJapaneseUiFace[] = L"ＭＳ Ｐゴシック";
-
-}  // namespace
-
-win::FontDesc FontDescOf(FontId id, bool underline) {
-    switch (id) {
-        case FontId::Arial9BoldItalic: return {L"Arial", 9, true, true, underline, ANSI_CHARSET};
-        case FontId::SmallFonts6: return {L"Small Fonts", 6, false, false, underline, DEFAULT_CHARSET};
-        case FontId::Gothic9Bold: return {kJapaneseUiFace, 9, true, false, underline, SHIFTJIS_CHARSET};
-        case FontId::Gothic9Italic: return {kJapaneseUiFace, 9, false, true, underline, SHIFTJIS_CHARSET};
-        case FontId::Default: break;
-    }
-    // The Shift-JIS charset makes the system pick a Japanese font where this face is missing.
-    return {kJapaneseUiFace, 9, false, false, underline, SHIFTJIS_CHARSET};
-}
-
-namespace {
-
 HICON LoadProgramIcon(int size) {
     return static_cast<HICON>(
         ::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1), IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
@@ -109,6 +91,7 @@ void Form1::SetCaption(std::size_t row, std::wstring_view text) {
     if (Caption(row) == text) return;
     const std::wstring copy(text);
     ::SetWindowTextW(controls_[row], copy.c_str());
+    FitText(row);
 }
 
 void Form1::SelectOption(std::wstring_view group, int index) {
@@ -295,7 +278,7 @@ void Form1::CreateControls() {
         controls_[row] = control;
         previousOptionGroup = entry.kind == Kind::Option ? entry.name : std::wstring_view{};
 
-        ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(FontOf(row)), FALSE);
+        GiveFont(row, false);
         if (entry.kind == Kind::Option && entry.Has(flag::Selected)) ::SendMessageW(control, BM_SETCHECK, BST_CHECKED, 0);
         if (entry.kind == Kind::ScrollBar) {
             ::SetScrollRange(control, SB_CTL, entry.range.min, entry.range.max, FALSE);
@@ -304,19 +287,6 @@ void Form1::CreateControls() {
         Subclass(control);
         if (!entry.tooltip.empty()) AddTooltip(control, entry.tooltip);
     }
-}
-
-void Form1::ApplyLayout() {
-    for (std::size_t row = 0; row < kForm1.size(); ++row) {
-        const RECT r = win::PixelRect(kForm1, row, dpi_);
-        ::SetWindowPos(controls_[row], nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
-                       SWP_NOZORDER | SWP_NOACTIVATE);
-        ::SendMessageW(controls_[row], WM_SETFONT, reinterpret_cast<WPARAM>(FontOf(row)), TRUE);
-    }
-}
-
-HFONT Form1::FontOf(std::size_t row) {
-    return fonts_.Get(FontDescOf(kForm1Design[row].font, IsLitLink(row)));
 }
 
 void Form1::OnCommand(std::size_t row, UINT code) {

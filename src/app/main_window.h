@@ -20,9 +20,6 @@ namespace pelkor::app {
 class Application;
 class Platform;
 
-// The face, size and style behind each font a design table names (the about box's too).
-win::FontDesc FontDescOf(FontId id, bool underline);
-
 class Form1 final : public win::FormWindow {
 public:
     static constexpr wchar_t kClassName[] = L"PelkorForm1";
@@ -117,11 +114,9 @@ private:
     std::optional<LRESULT> HandleControlMessage(HWND control, UINT message, WPARAM wParam, LPARAM lParam) override;
     void OnDestroyed() override;
     void CreateControls() override;
-    void ApplyLayout() override;
     HBRUSH OnControlColour(HDC dc, HWND control) override;
     void OnDrawItem(const DRAWITEMSTRUCT& item) override;
     void OnDpiChanged() override { mascot_.reset(); }
-    HFONT FontOf(std::size_t row) override;
     void OnCommand(std::size_t row, UINT code);
     void OnClick(std::size_t row);
     void OnScroll(HWND bar, UINT code);

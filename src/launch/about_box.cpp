@@ -1,8 +1,5 @@
 #include "launch/about_box.h"
 
-#include <algorithm>
-#include <string>
-
 #include "app/application.h"
 #include "app/main_window.h"
 #include "launch/web_pages.h"
@@ -16,19 +13,6 @@ namespace {
 // place in the task bar.
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = WS_EX_TOOLWINDOW;
-
-int TextWidth(HWND control, HFONT font) {
-    const int length = ::GetWindowTextLengthW(control);
-    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    ::GetWindowTextW(control, text.data(), length + 1);
-    HDC dc = ::GetDC(control);
-    HGDIOBJ old = ::SelectObject(dc, font);
-    SIZE size{};
-    ::GetTextExtentPoint32W(dc, text.c_str(), length, &size);
-    ::SelectObject(dc, old);
-    ::ReleaseDC(control, dc);
-    return size.cx;
-}
 
 }  // namespace
 
@@ -109,33 +93,10 @@ void Form2::CreateControls() {
         const ControlRow& entry = kForm2Design[row];
         HWND control = win::CreateControl(hwnd(), kForm2, row, dpi_);
         controls_[row] = control;
+        GiveFont(row, false);
         Subclass(control);
         if (!entry.tooltip.empty()) AddTooltip(control, entry.tooltip);
     }
-    ApplyLayout();
-}
-
-void Form2::ApplyLayout() {
-    const int clientRight = win::TwipsToPixels(kForm2ClientWidth, dpi_);
-    for (std::size_t row = 0; row < kForm2.size(); ++row) {
-        HWND control = controls_[row];
-        HFONT font = FontOf(row);
-        ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
-        RECT r = win::PixelRect(kForm2, row, dpi_);
-        // A name or version in a font wider than the one the box was laid out with
-        // would wrap and lose its last word: such a label grows to its text, within the box.
-        if (kForm2Design[row].kind == Kind::Label) {
-            const int designed = r.right;
-            r.right = std::clamp(static_cast<int>(r.left) + TextWidth(control, font), designed,
-                                 std::max(designed, clientRight));
-        }
-        ::SetWindowPos(control, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
-                       SWP_NOZORDER | SWP_NOACTIVATE);
-    }
-}
-
-HFONT Form2::FontOf(std::size_t row) {
-    return fonts_.Get(app::FontDescOf(kForm2Design[row].font, IsLitLink(row)));
 }
 
 HBRUSH Form2::OnControlColour(HDC dc, HWND control) {

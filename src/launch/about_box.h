@@ -39,11 +39,9 @@ private:
     std::optional<LRESULT> HandleControlMessage(HWND control, UINT message, WPARAM wParam, LPARAM lParam) override;
     void OnDestroyed() override;
     void CreateControls() override;
-    void ApplyLayout() override;
     HBRUSH OnControlColour(HDC dc, HWND control) override;
     void OnDrawItem(const DRAWITEMSTRUCT& item) override;
     void OnDpiChanged() override { icon_.reset(); }
-    HFONT FontOf(std::size_t row) override;
 
     app::Application& app_;
     win::UniqueIcon icon_;

@@ -45,6 +45,28 @@ ClassAndStyle ClassFor(const ControlRow& entry) {
 
 }  // namespace
 
+FontDesc FontDescOf(FontId id, bool underline) {
+    static constexpr wchar_t kJapaneseUiFace[] = L"ＭＳ Ｐゴシック";
+    switch (id) {
+        case FontId::Arial9BoldItalic: return {L"Arial", 9, true, true, underline, ANSI_CHARSET};
+        case FontId::SmallFonts6: return {L"Small Fonts", 6, false, false, underline, DEFAULT_CHARSET};
+        case FontId::Gothic9Bold: return {kJapaneseUiFace, 9, true, false, underline, SHIFTJIS_CHARSET};
+        case FontId::Gothic9Italic: return {kJapaneseUiFace, 9, false, true, underline, SHIFTJIS_CHARSET};
+        case FontId::Default: break;
+    }
+    // The Shift-JIS charset makes the system pick a Japanese font where this face is missing.
+    return {kJapaneseUiFace, 9, false, false, underline, SHIFTJIS_CHARSET};
+}
+
+int CaptionEnd(Design design, std::size_t frameRow) {
+    int end = 0;
+    for (const ControlRow& entry : design) {
+        if (entry.container != design[frameRow].name || entry.top > 0) continue;
+        if (end == 0 || entry.left < end) end = entry.left;
+    }
+    return end;
+}
+
 RECT DesignRect(Design design, std::size_t row) {
     const ControlRow& entry = design[row];
     int left = entry.left;

@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "win/gdi_cache.h"
+
 namespace pelkor::win {
 
 enum class Kind { Frame, Label, ValueLabel, Link, Option, Button, Edit, ScrollBar, FileList, Picture };
@@ -47,6 +49,13 @@ struct ControlRow {
 };
 
 using Design = std::span<const ControlRow>;
+
+// The face, size and style behind each font a design table names.
+FontDesc FontDescOf(FontId id, bool underline = false);
+
+// Where a frame's caption must end: the left edge, in twips from the frame's, of the
+// leftmost control that sits on the frame's top edge; 0 where none does.
+int CaptionEnd(Design design, std::size_t frameRow);
 
 // Control IDs come from the table: the row number plus this base.
 inline constexpr int kFirstControlId = 100;

@@ -1,14 +1,69 @@
 #include "win/form_window.h"
 
 #include <algorithm>
+#include <string>
 
 #include "win/dpi.h"
+#include "win/text_fit.h"
 
 namespace pelkor::win {
 
 std::size_t FormWindow::RowOf(HWND control) const {
     if (!control) return controls_.size();
     return static_cast<std::size_t>(std::find(controls_.begin(), controls_.end(), control) - controls_.begin());
+}
+
+HFONT FormWindow::FontOf(std::size_t row) {
+    FontDesc desc = FontDescOf(design_[row].font, IsLitLink(row));
+    desc.width = narrowed_[row];
+    return fonts_.Get(desc);
+}
+
+void FormWindow::ApplyLayout() {
+    for (std::size_t row = 0; row < design_.size(); ++row) {
+        const RECT r = PixelRect(design_, row, dpi_);
+        ::SetWindowPos(controls_[row], nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                       SWP_NOZORDER | SWP_NOACTIVATE);
+        GiveFont(row, true);
+    }
+}
+
+void FormWindow::GiveFont(std::size_t row, bool redraw) {
+    narrowed_[row] = FittingWidthOf(row);
+    ::SendMessageW(controls_[row], WM_SETFONT, reinterpret_cast<WPARAM>(FontOf(row)), redraw);
+}
+
+void FormWindow::FitText(std::size_t row) {
+    const int width = FittingWidthOf(row);
+    if (width == narrowed_[row]) return;
+    narrowed_[row] = width;
+    ::SendMessageW(controls_[row], WM_SETFONT, reinterpret_cast<WPARAM>(FontOf(row)), TRUE);
+}
+
+int FormWindow::FittingWidthOf(std::size_t row) {
+    const ControlRow& entry = design_[row];
+    if (!HasCaption(entry.kind)) return 0;
+    HWND control = controls_[row];
+    const int length = ::GetWindowTextLengthW(control);
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(::GetWindowTextW(control, text.data(), length + 1)));
+    if (text.empty()) return 0;
+
+    RECT client{};
+    ::GetClientRect(control, &client);
+    int captionEnd = 0;
+    if (const int end = entry.kind == Kind::Frame ? CaptionEnd(design_, row) : 0) {
+        const int frameLeft = DesignRect(design_, row).left;
+        captionEnd = TwipsToPixels(frameLeft + end, dpi_) - TwipsToPixels(frameLeft, dpi_);
+    }
+    // Measured with the font as designed: a narrower one is only ever a fallback.
+    HFONT own = fonts_.Get(FontDescOf(entry.font));
+    if (!measuring_) measuring_.reset(::CreateCompatibleDC(nullptr));
+    HDC dc = measuring_.get();
+    HGDIOBJ old = ::SelectObject(dc, own);
+    const TextRoom room = RoomFor(entry.kind, {client.right, client.bottom}, dpi_, dc, captionEnd);
+    ::SelectObject(dc, old);
+    return FittingWidth(dc, own, ShownCaption(entry.kind, text), room);
 }
 
 void FormWindow::SetLinkLook(bool highlighted) {

@@ -9,6 +9,7 @@
 #include "win/dpi.h"
 #include "win/form_design.h"
 #include "win/gdi_cache.h"
+#include "win/handles.h"
 #include "win/window.h"
 
 namespace pelkor::win {
@@ -22,7 +23,8 @@ public:
 
 protected:
     // linkRow: the window's one link label, which lights up under the pointer.
-    FormWindow(Design design, std::size_t linkRow) : controls_(design.size(), nullptr), linkRow_(linkRow) {}
+    FormWindow(Design design, std::size_t linkRow)
+        : design_(design), controls_(design.size(), nullptr), narrowed_(design.size(), 0), linkRow_(linkRow) {}
 
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     // The row of a control of this window; past the last row for any other window.
@@ -30,27 +32,38 @@ protected:
 
     // Creates the controls, once the window exists and its DPI is known.
     virtual void CreateControls() = 0;
-    // Places the controls and gives them their fonts at the current DPI.
-    virtual void ApplyLayout() = 0;
     // Sets the text and background colours of a control; the brush to paint it with.
     virtual HBRUSH OnControlColour(HDC dc, HWND control) = 0;
     virtual void OnDrawItem(const DRAWITEMSTRUCT&) {}
     // Called on a new DPI before the layout: images made at the old one go.
     virtual void OnDpiChanged() {}
-    // The font of a row's control at the current DPI and link look.
-    virtual HFONT FontOf(std::size_t row) = 0;
+
+    // Places the controls as designed at the current DPI, with their fonts.
+    void ApplyLayout();
+    // The font of a row's control at the current DPI, link look and fitting width.
+    HFONT FontOf(std::size_t row);
+    // Gives the row's control its font: its own, or the narrower rendition that its
+    // caption needs to show whole.
+    void GiveFont(std::size_t row, bool redraw);
+    // GiveFont after the caption has changed: a control whose font stays is left alone.
+    void FitText(std::size_t row);
 
     // Lights the link up or puts it back to rest, redrawing it only on a change.
     void SetLinkLook(bool highlighted);
     // Whether the row is the link and lit up.
     bool IsLitLink(std::size_t row) const { return row == linkRow_ && linkHighlighted_; }
 
+    Design design_;
     int dpi_ = kDefaultDpi;
     FontCache fonts_{kDefaultDpi};
     BrushCache brushes_;
     std::vector<HWND> controls_;
 
 private:
+    int FittingWidthOf(std::size_t row);
+
+    UniqueDC measuring_;  // where captions are measured, made on first use
+    std::vector<int> narrowed_;  // per row: the average character width asked for, 0 for the font's own
     std::size_t linkRow_;
     bool linkHighlighted_ = false;
 };

@@ -11,6 +11,7 @@ HFONT FontCache::Get(const FontDesc& entry) {
 
     LOGFONTW lf{};
     lf.lfHeight = -PointsToPixels(entry.points, dpi_);
+    lf.lfWidth = entry.width;
     lf.lfWeight = entry.bold ? FW_BOLD : FW_NORMAL;
     lf.lfItalic = entry.italic;
     lf.lfUnderline = entry.underline;

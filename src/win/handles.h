@@ -49,6 +49,10 @@ struct GdiTraits {
     static T invalid() { return nullptr; }
     static void close(T h) { ::DeleteObject(h); }
 };
+struct DcTraits {
+    static HDC invalid() { return nullptr; }
+    static void close(HDC h) { ::DeleteDC(h); }
+};
 struct IconTraits {
     static HICON invalid() { return nullptr; }
     static void close(HICON h) { ::DestroyIcon(h); }
@@ -63,6 +67,7 @@ using UniqueFile = Unique<HANDLE, FileHandleTraits>;
 using UniqueFind = Unique<HANDLE, FindHandleTraits>;
 using UniqueFont = Unique<HFONT, GdiTraits<HFONT>>;
 using UniqueBrush = Unique<HBRUSH, GdiTraits<HBRUSH>>;
+using UniqueDC = Unique<HDC, DcTraits>;  // a DC made with CreateCompatibleDC
 using UniqueIcon = Unique<HICON, IconTraits>;
 using UniqueWindow = Unique<HWND, WindowTraits>;
 
