@@ -4,8 +4,9 @@ set -euo pipefail
 
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD="${PELKOR_BUILD_DIR:-$ROOT/build}"
+# fonts-wine: the symbols Wine draws its caption buttons with.
 PACKAGES=(cmake make g++-mingw-w64-x86-64-posix googletest wine wine64 xvfb xauth x11-utils
-          fonts-ipafont-gothic locales imagemagick xdotool)
+          fonts-wine fonts-ipafont-gothic locales imagemagick xdotool)
 
 log() { printf '== %s\n' "$*" >&2; }
 
@@ -43,8 +44,14 @@ build() {
   LC_ALL=C cmake --build "$BUILD" -j"$(nproc)" -- --no-print-directory >/dev/null
 }
 
+# PELKOR_PLAIN_WINE=1: a prefix as a player has it after wineboot, with no virtual desktop
+# and no font mapping, beside the project's own.
 wine_env() {
-  export WINEPREFIX="$BUILD/wineprefix"
+  if [ -n "${PELKOR_PLAIN_WINE:-}" ]; then
+    export WINEPREFIX="$BUILD/wineprefix-plain"
+  else
+    export WINEPREFIX="$BUILD/wineprefix"
+  fi
   export WINEARCH=win64
   export WINEDEBUG=-all
   export WINEDLLOVERRIDES="mscoree,mshtml="
@@ -61,6 +68,27 @@ start_display() {
   log "Xvfb did not start"; return 1
 }
 
+# The project's own prefix: what the tests and screenshots rely on.
+tune_prefix() {
+  # One virtual desktop, so windows get Wine's own frames with no window manager.
+  wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1 </dev/null
+  wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1 </dev/null
+  # Japanese faces the program asks for, mapped to the IPA fonts Debian ships.
+  local face
+  for face in 'ＭＳ Ｐゴシック' 'MS PGothic' 'MS UI Gothic'; do
+    wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /d IPAPGothic /f >/dev/null 2>&1 </dev/null
+  done
+  wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'ＭＳ ゴシック' /d IPAGothic /f >/dev/null 2>&1 </dev/null
+  # Wine's own faces (Marlett draws the caption buttons): Debian's Wine 8 looks for them
+  # under a path it cannot resolve, so they go where every Windows font lies.
+  cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
+}
+
+stop_all() {
+  if [ -n "${WINEPREFIX:-}" ]; then wineserver -k >/dev/null 2>&1 || true; fi
+  if [ -n "$XVFB_PID" ]; then kill "$XVFB_PID" 2>/dev/null || true; wait "$XVFB_PID" 2>/dev/null || true; fi
+}
+
 # The first Wine process starts Wine's services, which inherit its output: start them
 # here with output to /dev/null so that no test runner waits on their pipes.
 warm_wine() {
@@ -69,19 +97,11 @@ warm_wine() {
   mkdir -p "$WINEPREFIX"
   # One persistent server for the whole session, started before any Wine program so that
   # it is the one they all use.
-  wineserver -p >/dev/null 2>&1 </dev/null
+  wineserver -p >/dev/null 2>&1 </dev/null || true  # one may be running already
   if [ ! -f "$WINEPREFIX/.pelkor-ready" ]; then
     log "preparing the Wine prefix $WINEPREFIX"
     wineboot -i >/dev/null 2>&1 </dev/null || true
-    # One virtual desktop, so windows get Wine's own frames with no window manager.
-    wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1 </dev/null
-    wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1 </dev/null
-    # Japanese faces the program asks for, mapped to the IPA fonts Debian ships.
-    local face
-    for face in 'ＭＳ Ｐゴシック' 'MS PGothic' 'MS UI Gothic'; do
-      wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /d IPAPGothic /f >/dev/null 2>&1 </dev/null
-    done
-    wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'ＭＳ ゴシック' /d IPAGothic /f >/dev/null 2>&1 </dev/null
+    [ -n "${PELKOR_PLAIN_WINE:-}" ] || tune_prefix
     touch "$WINEPREFIX/.pelkor-ready"
     # Preparing a prefix leaves a second copy of Wine's service manager running; with two
     # of them, the test programs late in a first run each took some 20 s to end. Start afresh.
@@ -95,9 +115,4 @@ warm_wine() {
   export PELKOR_SCRATCH_DRIVE=R:
   wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1 </dev/null
   wine cmd /c exit >/dev/null 2>&1 </dev/null || true
-}
-
-stop_all() {
-  if [ -n "${WINEPREFIX:-}" ]; then wineserver -k >/dev/null 2>&1 || true; fi
-  if [ -n "$XVFB_PID" ]; then kill "$XVFB_PID" 2>/dev/null || true; wait "$XVFB_PID" 2>/dev/null || true; fi
 }
