@@ -7,6 +7,15 @@ BUILD="${PELKOR_BUILD_DIR:-$ROOT/build}"
 # fonts-wine: the symbols Wine draws its caption buttons with.
 PACKAGES=(cmake make g++-mingw-w64-x86-64-posix googletest wine wine64 xvfb xauth x11-utils
           fonts-wine fonts-ipafont-gothic locales imagemagick xdotool)
+PACKAGES+=(g++-mingw-w64-i686-posix)
+
+# PELKOR_ARCH=i686 builds the 32-bit exe, in a folder of its own beside the 64-bit one.
+ARCH="${PELKOR_ARCH:-x86_64}"
+case "$ARCH" in
+  x86_64) ;;
+  i686) BUILD="$BUILD-i686" ;;
+  *) printf '== PELKOR_ARCH is x86_64 or i686, not %s\n' "$ARCH" >&2; exit 2 ;;
+esac
 
 log() { printf '== %s\n' "$*" >&2; }
 
@@ -21,6 +30,51 @@ ensure_packages() {
   [ "$(id -u)" -eq 0 ] || sudo="sudo"
   $sudo apt-get update -qq
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+}
+
+# Debian's 32-bit Wine loader. Once it is there, Debian's wine command starts every
+# program with it, 64-bit ones too, so a Wine prefix then needs its 32-bit half.
+WINE32_LOADER=/usr/lib/wine/wine
+# yes when this machine can run the 32-bit build's programs under Wine (ensure_wine32).
+WINE32=no
+
+# 32-bit Wine, for the 32-bit build. It is installed only where 32-bit x86 programs run
+# at all: on a machine whose kernel runs none (some virtual machines), it could not start,
+# and would take every Wine program down with it.
+ensure_wine32() {
+  if "$WINE32_LOADER" --version >/dev/null 2>&1; then WINE32=yes; return 0; fi
+  if [ -e "$WINE32_LOADER" ]; then
+    log "$WINE32_LOADER is installed but cannot run: every wine command fails here; remove wine32:i386"
+    exit 1
+  fi
+  local sudo="" apt=(apt-get -o DPkg::Lock::Timeout=600)
+  [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  # Debian lists i386 packages only once the architecture is added and the lists read anew.
+  dpkg --print-foreign-architectures | grep -qx i386 || $sudo dpkg --add-architecture i386
+  local listed=no
+  if ! dpkg-query -W -f='${Status}' libc6:i386 2>/dev/null | grep -q 'install ok installed'; then
+    log "installing libc6:i386, to see whether this machine runs 32-bit programs"
+    $sudo "${apt[@]}" update -qq
+    listed=yes
+    DEBIAN_FRONTEND=noninteractive $sudo "${apt[@]}" install -y -qq --no-install-recommends libc6:i386 >/dev/null
+  fi
+  if ! /lib/ld-linux.so.2 --version >/dev/null 2>&1; then
+    log "this machine runs no 32-bit x86 programs, so no 32-bit Wine: wine32:i386 is left out"
+    return 0
+  fi
+  log "installing wine32:i386"
+  [ "$listed" = yes ] || $sudo "${apt[@]}" update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo "${apt[@]}" install -y -qq --no-install-recommends wine32:i386 >/dev/null
+  WINE32=yes
+}
+
+# For scripts/run and scripts/bench, which start the build's programs.
+require_runnable() {
+  [ "$ARCH" = x86_64 ] && return 0
+  ensure_wine32
+  [ "$WINE32" = yes ] && return 0
+  log "the 32-bit build cannot be started on this machine (no 32-bit Wine)"
+  exit 1
 }
 
 # Wine takes the ANSI code page from the locale: ja_JP.UTF-8 gives code page 932.
@@ -39,8 +93,8 @@ ensure_locale() {
 }
 
 build() {
-  log "building in $BUILD"
-  LC_ALL=C cmake -S "$ROOT" -B "$BUILD" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64-x86_64.cmake" >/dev/null
+  log "building $ARCH in $BUILD"
+  LC_ALL=C cmake -S "$ROOT" -B "$BUILD" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64-$ARCH.cmake" "$@" >/dev/null
   LC_ALL=C cmake --build "$BUILD" -j"$(nproc)" -- --no-print-directory >/dev/null
 }
 
@@ -94,6 +148,14 @@ stop_all() {
 warm_wine() {
   wine_env
   local dpi="${PELKOR_DPI:-96}"
+  # A prefix made before 32-bit Wine was installed has no 32-bit half, and every wine
+  # command in it fails ("could not load kernel32.dll"): make it anew.
+  if [ -x "$WINE32_LOADER" ] && [ -d "$WINEPREFIX/drive_c/windows" ] &&
+     [ ! -e "$WINEPREFIX/drive_c/windows/syswow64/kernel32.dll" ]; then
+    log "the Wine prefix $WINEPREFIX has no 32-bit half: making it anew"
+    wineserver -k >/dev/null 2>&1 || true
+    rm -rf "$WINEPREFIX"
+  fi
   mkdir -p "$WINEPREFIX"
   # One persistent server for the whole session, started before any Wine program so that
   # it is the one they all use.

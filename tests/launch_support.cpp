@@ -53,21 +53,27 @@ bool InFrontOf(HWND front, HWND back) {
     return false;
 }
 
+namespace {
+
+struct ClassSearch {
+    const wchar_t* className;
+    std::vector<HWND> found;
+};
+
+// A named function rather than a lambda: 32-bit Windows calls it as stdcall.
+BOOL CALLBACK CollectOfClass(HWND window, LPARAM data) {
+    auto& s = *reinterpret_cast<ClassSearch*>(data);
+    wchar_t name[64] = {};
+    ::GetClassNameW(window, name, 64);
+    if (::lstrcmpW(name, s.className) == 0) s.found.push_back(window);
+    return TRUE;
+}
+
+}  // namespace
+
 std::vector<HWND> WindowsOf(DWORD thread, const wchar_t* className) {
-    struct Search {
-        const wchar_t* className;
-        std::vector<HWND> found;
-    } search{className, {}};
-    ::EnumThreadWindows(
-        thread,
-        [](HWND window, LPARAM data) -> BOOL {
-            auto& s = *reinterpret_cast<Search*>(data);
-            wchar_t name[64] = {};
-            ::GetClassNameW(window, name, 64);
-            if (::lstrcmpW(name, s.className) == 0) s.found.push_back(window);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    ClassSearch search{className, {}};
+    ::EnumThreadWindows(thread, CollectOfClass, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 

@@ -7,6 +7,7 @@
 #include <string>
 #include <thread>
 
+#include "driver/pelkor_process.h"
 #include "support/game_folder.h"
 #include "win/handles.h"
 
@@ -18,32 +19,6 @@ std::wstring BuiltExe() {
     ::GetModuleFileNameW(nullptr, self, MAX_PATH);
     std::wstring path = self;
     return path.substr(0, path.find_last_of(L'\\')) + L"\\Pelkor.exe";
-}
-
-struct Found {
-    DWORD pid;
-    const wchar_t* className;
-    bool visibleOnly;
-    HWND window = nullptr;
-};
-
-HWND FindTopLevel(DWORD pid, const wchar_t* className, bool visibleOnly) {
-    Found found{pid, className, visibleOnly};
-    ::EnumWindows(
-        [](HWND hwnd, LPARAM data) -> BOOL {
-            auto& f = *reinterpret_cast<Found*>(data);
-            DWORD owner = 0;
-            ::GetWindowThreadProcessId(hwnd, &owner);
-            wchar_t name[64] = {};
-            ::GetClassNameW(hwnd, name, 64);
-            if (owner == f.pid && std::wstring(name) == f.className && (!f.visibleOnly || ::IsWindowVisible(hwnd))) {
-                f.window = hwnd;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&found));
-    return found.window;
 }
 
 template <typename Predicate>
@@ -103,10 +78,10 @@ protected:
 TEST_F(RealExe, WithoutIniShowsError01AndEndsWithoutItsWindow) {
     Launch();
     HWND box = nullptr;
-    ASSERT_TRUE(WaitFor([&] { return (box = FindTopLevel(pid_, L"#32770", true)) != nullptr; }));
+    ASSERT_TRUE(WaitFor([&] { return (box = driver::VisibleWindowOfProcess(pid_, L"#32770")) != nullptr; }));
     EXPECT_EQ(WindowText(box), L"エラー\u3000No.01");
     EXPECT_EQ(WindowText(::GetDlgItem(box, 0xFFFF)), L"セッティングが出来ません。\u3000\r\n\r\nプログラムを終了します。");
-    EXPECT_EQ(FindTopLevel(pid_, L"PelkorForm1", true), nullptr) << "the main window must never appear";
+    EXPECT_EQ(driver::VisibleWindowOfProcess(pid_, L"PelkorForm1"), nullptr) << "the main window must never appear";
 
     ::SendMessageW(::GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
     EXPECT_EQ(ExitCodeAfterEnd(), 1u);
@@ -118,7 +93,7 @@ TEST_F(RealExe, OpensCentredWithTheSettingsAndClosesWritingNothing) {
     const std::string before = game_.ReadIniBytes();
     Launch();
     HWND window = nullptr;
-    ASSERT_TRUE(WaitFor([&] { return (window = FindTopLevel(pid_, L"PelkorForm1", true)) != nullptr; }));
+    ASSERT_TRUE(WaitFor([&] { return (window = driver::VisibleWindowOfProcess(pid_, L"PelkorForm1")) != nullptr; }));
     const auto startUp = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - started_);
     std::printf("start-up until the window is visible: %lld ms\n", static_cast<long long>(startUp.count()));
 

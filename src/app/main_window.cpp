@@ -70,7 +70,7 @@ const std::wstring& Form1::WorkingText(std::wstring_view array, int index) const
     if (array == L"txt7") return txt7.at(at);
     if (array == L"txt8") return txt8.at(at);
     if (array == L"txt9") return txt9.at(at);
-    throw std::out_of_range("no such working box");
+    throw RuntimeFailure("no such working box");
 }
 
 Platform& Form1::platform() const { return app_.platform(); }

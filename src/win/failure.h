@@ -1,13 +1,16 @@
 #pragma once
-#include <stdexcept>
-#include <string>
+#include <exception>
 
 namespace pelkor {
 
 // A run-time failure that a handler catches and turns into its own message box.
-class RuntimeFailure : public std::runtime_error {
+class RuntimeFailure : public std::exception {
 public:
-    using std::runtime_error::runtime_error;
+    explicit RuntimeFailure(const char* what) noexcept : what_(what) {}
+    const char* what() const noexcept override { return what_; }
+
+private:
+    const char* what_;
 };
 
 }  // namespace pelkor

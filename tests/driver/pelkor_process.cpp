@@ -185,11 +185,13 @@ void PelkorProcess::Launch(const std::wstring& gameFolder) {
     ::WaitForInputIdle(info.hProcess, 10000);
 }
 
-HWND PelkorProcess::FindWindowOfClass(const wchar_t* className) const {
-    Search search{pid_, className};
+HWND VisibleWindowOfProcess(DWORD pid, const wchar_t* className) {
+    Search search{pid, className};
     ::EnumWindows(&FindOfProcess, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
+
+HWND PelkorProcess::FindWindowOfClass(const wchar_t* className) const { return VisibleWindowOfProcess(pid_, className); }
 
 HWND PelkorProcess::MainWindow() const { return FindWindowOfClass(L"PelkorForm1"); }
 

@@ -35,6 +35,9 @@ bool WaitFor(Predicate done, std::chrono::milliseconds limit = std::chrono::seco
     }
 }
 
+// A visible top-level window of the process of the given class (nullptr if none).
+HWND VisibleWindowOfProcess(DWORD pid, const wchar_t* className);
+
 class PelkorProcess {
 public:
     PelkorProcess() = default;

@@ -28,7 +28,10 @@ cleanup() {
 trap cleanup EXIT
 for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
 
-if [ ! -f "$prefix/.ready" ]; then
+# A prefix made before Debian's 32-bit Wine was installed has no 32-bit half, and every
+# wine command in it then fails ("could not load kernel32.dll"): it is made anew.
+if [ ! -f "$prefix/.ready" ] ||
+   { [ -x /usr/lib/wine/wine ] && [ ! -e "$prefix/wine/drive_c/windows/syswow64/kernel32.dll" ]; }; then
   rm -rf "$prefix"
   mkdir -p "$prefix/home"
   chown -R "$uid:$uid" "$prefix"
