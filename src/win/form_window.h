@@ -1,7 +1,8 @@
 #pragma once
 // A window built from a design table, as both of the program's windows are: it keeps
 // one control per row, its DPI and the fonts and brushes made at that DPI, and answers
-// the messages such windows answer alike (creation, colours, owner drawing, a new DPI).
+// the messages such windows answer alike (creation, colours, owner drawing, a new DPI,
+// the focus kept across activations).
 #include <windows.h>
 
 #include <vector>
@@ -39,6 +40,8 @@ protected:
     virtual void OnDpiChanged() {}
     // The font of a row's control at the current DPI and link look.
     virtual HFONT FontOf(std::size_t row) = 0;
+    // Where the focus goes while no control of the window has had it: the first in tab order.
+    virtual HWND FirstFocus() const { return ::GetNextDlgTabItem(hwnd(), nullptr, FALSE); }
 
     // Lights the link up or puts it back to rest, redrawing it only on a change.
     void SetLinkLook(bool highlighted);
@@ -51,8 +54,15 @@ protected:
     std::vector<HWND> controls_;
 
 private:
+    // Remembers the focused control when another window is activated.
+    void SaveFocus();
+    // The remembered control while it can still take the focus, else FirstFocus().
+    HWND FocusToRestore() const;
+    void RestoreFocus(HWND control);
+
     std::size_t linkRow_;
     bool linkHighlighted_ = false;
+    HWND savedFocus_ = nullptr;
 };
 
 }  // namespace pelkor::win
