@@ -74,7 +74,11 @@ void Form1::Show() {
     ::SetFocus(controls_[Ctl(L"Command1")]);
 }
 
-bool Form1::PreTranslateMessage(MSG& msg) { return IsAlive() && ::IsDialogMessageW(hwnd(), &msg); }
+bool Form1::PreTranslateMessage(MSG& msg) {
+    if (!IsAlive()) return false;
+    if (msg.message == WM_KEYDOWN && ChooseOptionByArrow(msg.hwnd, msg.wParam)) return true;
+    return ::IsDialogMessageW(hwnd(), &msg);
+}
 
 const std::wstring& Form1::WorkingText(std::wstring_view array, int index) const {
     const auto at = static_cast<std::size_t>(index);
@@ -389,6 +393,27 @@ void Form1::OnScroll(HWND bar, UINT code) {
         default: return;
     }
     SetScrollPosition(row, std::clamp(next, range.min, range.max));
+}
+
+// The system's dialog manager only moves the focus on an arrow key here: Wine clicks
+// automatic options alone, and Windows clicks an option that gets the focus while it is
+// not yet checked. So the arrow is taken before the dialog manager sees it, the option is
+// checked before it gets the focus, and its click is sent once, here: one write per key
+// on both systems.
+bool Form1::ChooseOptionByArrow(HWND from, WPARAM key) {
+    const bool back = key == VK_UP || key == VK_LEFT;
+    if (!back && key != VK_DOWN && key != VK_RIGHT) return false;
+    const std::size_t row = RowOf(from);
+    if (row >= kForm1.size() || kForm1Design[row].kind != Kind::Option) return false;
+    // The group's next option, wrapping round at its end, as the dialog manager finds it.
+    HWND next = ::GetNextDlgGroupItem(hwnd(), from, back);
+    const std::size_t nextRow = RowOf(next);
+    if (nextRow >= kForm1.size() || nextRow == row) return true;
+    ::SendMessageW(hwnd(), WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+    SelectOption(kForm1Design[nextRow].name, kForm1Design[nextRow].index);
+    ::SetFocus(next);
+    ::SendMessageW(hwnd(), WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(next), BN_CLICKED), reinterpret_cast<LPARAM>(next));
+    return true;
 }
 
 void Form1::OnControlMouseMove(std::size_t row) {

@@ -176,6 +176,27 @@ TEST_F(Driver, FocusComesBackToThePressingButtonAfterAMessageBox) {
     EXPECT_TRUE(WaitFor([&] { return pelkor_.Focus() == pelkor_.Control(Ctl(L"File1")); }));
 }
 
+TEST_F(Driver, ArrowKeysChooseWithinAnOptionGroup) {
+    StartOnTypicalFolder();
+    // Tab enters the screenshot group at its selected option, 640×480.
+    ASSERT_TRUE(TabTo(Ctl(L"Option2", 2)));
+    pelkor_.Press(VK_DOWN);
+    EXPECT_TRUE(FileHolds("Misc", "ScreenshotWidth", "800"));
+    EXPECT_TRUE(FileHolds("Misc", "ScreenshotHeight", "600"));
+    EXPECT_TRUE(WaitFor([&] { return pelkor_.Text(Ctl(L"lblNow3")) == L" 800×600"; }));
+    EXPECT_TRUE(pelkor_.Checked(Ctl(L"Option2", 3)));
+    EXPECT_FALSE(pelkor_.Checked(Ctl(L"Option2", 2)));
+    EXPECT_EQ(pelkor_.Focus(), pelkor_.Control(Ctl(L"Option2", 3)));
+    // Past the last option the arrows wrap round to the first; Up goes back.
+    pelkor_.Press(VK_DOWN);
+    pelkor_.Press(VK_DOWN);
+    EXPECT_TRUE(FileHolds("Misc", "ScreenshotWidth", "320"));
+    pelkor_.Press(VK_UP);
+    EXPECT_TRUE(FileHolds("Misc", "ScreenshotWidth", "1024"));
+    EXPECT_TRUE(FileHolds("Misc", "ScreenshotHeight", "768"));
+    EXPECT_FALSE(pelkor_.HasMessageBox());
+}
+
 TEST_F(Driver, Error01WithItsIconAndNoWindow) {
     game_.WriteIni(test::TypicalIniWith("Zoom", "300"));
     pelkor_.Launch(game_.path());
