@@ -230,9 +230,12 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             if (lParam) {
                 OnCommand(RowOf(reinterpret_cast<HWND>(lParam)), HIWORD(wParam));
             } else if (LOWORD(wParam) == IDOK) {
-                // Enter presses the focused push button, as the space bar does.
+                // Enter presses the focused push button, as the space bar does, and opens the
+                // focused link.
                 const std::size_t row = RowOf(::GetFocus());
-                if (row < kForm1.size() && kForm1Design[row].kind == Kind::Button) OnClick(row);
+                if (row >= kForm1.size()) return 0;
+                const Kind kind = kForm1Design[row].kind;
+                if (kind == Kind::Button || kind == Kind::Link) OnClick(row);
             }
             return 0;
         case WM_HSCROLL:
@@ -245,7 +248,7 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
 }
 
-std::optional<LRESULT> Form1::HandleControlMessage(HWND control, UINT message, WPARAM wParam, LPARAM) {
+std::optional<LRESULT> Form1::HandleControlMessage(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
     const std::size_t row = RowOf(control);
     if (row >= kForm1.size()) return std::nullopt;
     const Kind kind = kForm1Design[row].kind;
@@ -282,7 +285,7 @@ std::optional<LRESULT> Form1::HandleControlMessage(HWND control, UINT message, W
             break;
         default: break;
     }
-    return std::nullopt;
+    return FormWindow::HandleControlMessage(control, message, wParam, lParam);
 }
 
 void Form1::OnDestroyed() { app_.WindowClosed(); }

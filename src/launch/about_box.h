@@ -44,6 +44,8 @@ private:
     void OnDrawItem(const DRAWITEMSTRUCT& item) override;
     void OnDpiChanged() override { icon_.reset(); }
     HFONT FontOf(std::size_t row) override;
+    // The box itself, not its link: an Enter right after opening it opens no page.
+    HWND FirstFocus() const override { return nullptr; }
 
     app::Application& app_;
     win::UniqueIcon icon_;

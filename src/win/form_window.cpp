@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "win/dpi.h"
+#include "win/owner_draw.h"
 
 namespace pelkor::win {
 
@@ -79,6 +80,27 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         default: return Window::HandleMessage(message, wParam, lParam);
     }
+}
+
+std::optional<LRESULT> FormWindow::HandleControlMessage(HWND control, UINT message, WPARAM wParam,
+                                                       LPARAM lParam) {
+    if (control != controls_[linkRow_]) return std::nullopt;
+    switch (message) {
+        case WM_SETFOCUS:
+        case WM_KILLFOCUS:
+        case WM_UPDATEUISTATE: ::InvalidateRect(control, nullptr, FALSE); break;
+        case WM_PAINT:
+            if (::GetFocus() == control) {
+                // The mark is drawn inverted over the label, so the label is repainted whole first.
+                ::InvalidateRect(control, nullptr, FALSE);
+                const LRESULT result = CallControlProc(control, message, wParam, lParam);
+                DrawLabelFocus(control);
+                return result;
+            }
+            break;
+        default: break;
+    }
+    return std::nullopt;
 }
 
 }  // namespace pelkor::win

@@ -2,7 +2,7 @@
 // A window built from a design table, as both of the program's windows are: it keeps
 // one control per row, its DPI and the fonts and brushes made at that DPI, and answers
 // the messages such windows answer alike (creation, colours, owner drawing, a new DPI,
-// the focus kept across activations).
+// the focus kept across activations, the link's focus mark).
 #include <windows.h>
 
 #include <vector>
@@ -26,6 +26,8 @@ protected:
     FormWindow(Design design, std::size_t linkRow) : controls_(design.size(), nullptr), linkRow_(linkRow) {}
 
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    // Draws the focus mark on the link, which as a label draws none of its own.
+    std::optional<LRESULT> HandleControlMessage(HWND control, UINT message, WPARAM wParam, LPARAM lParam) override;
     // The row of a control of this window; past the last row for any other window.
     std::size_t RowOf(HWND control) const;
 
