@@ -231,11 +231,12 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 OnCommand(RowOf(reinterpret_cast<HWND>(lParam)), HIWORD(wParam));
             } else if (LOWORD(wParam) == IDOK) {
                 // Enter presses the focused push button, as the space bar does, and opens the
-                // focused link.
+                // focused link; in a replay box it applies what was typed, as Command5 beside it does.
                 const std::size_t row = RowOf(::GetFocus());
                 if (row >= kForm1.size()) return 0;
                 const Kind kind = kForm1Design[row].kind;
                 if (kind == Kind::Button || kind == Kind::Link) OnClick(row);
+                if (kind == Kind::Edit) Command5_Click();
             }
             return 0;
         case WM_HSCROLL:

@@ -73,6 +73,8 @@ LRESULT Form2::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 Label4_Click();
             } else if (!lParam && LOWORD(wParam) == IDOK && ::GetFocus() == controls_[AboutCtl(L"Label4")]) {
                 Label4_Click();  // Enter on the focused link
+            } else if (!lParam && LOWORD(wParam) == IDCANCEL) {
+                ::SendMessageW(hwnd(), WM_CLOSE, 0, 0);  // Esc closes the box, as its close box does
             }
             return 0;
         case WM_MOUSEMOVE:
