@@ -147,15 +147,19 @@ TEST_F(AboutBoxTest, ClosingAndReopeningShowsTheLinkAtRest) {
     ASSERT_NE(box, nullptr);
     MoveOver(About(AboutCtl(L"Label4")));
     ASSERT_EQ(Home(), kHomeLit);
-    // Only its close box closes it: the dialog keys find nothing to act on.
-    for (const WPARAM key : {VK_TAB, VK_RETURN, VK_ESCAPE}) ::PostMessageW(box, WM_KEYDOWN, key, 0);
-    for (MSG msg; ::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE);) {
-        if (app_->PreTranslateMessage(msg)) continue;
-        ::TranslateMessage(&msg);
-        ::DispatchMessageW(&msg);
-    }
+    // Enter and Tab leave it open; Esc closes it, as its close box does.
+    auto press = [&](WPARAM key) {
+        ::PostMessageW(box, WM_KEYDOWN, key, 0);
+        for (MSG msg; ::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE);) {
+            if (app_->PreTranslateMessage(msg)) continue;
+            ::TranslateMessage(&msg);
+            ::DispatchMessageW(&msg);
+        }
+    };
+    press(VK_RETURN);
+    press(VK_TAB);
     ASSERT_TRUE(::IsWindowVisible(box));
-    ::SendMessageW(box, WM_CLOSE, 0, 0);
+    press(VK_ESCAPE);
     EXPECT_FALSE(::IsWindow(box));
     EXPECT_TRUE(platform_.endings.empty()) << "the main window is still open";
 

@@ -117,7 +117,7 @@ TEST_F(LayoutTest, TabWalksTheDesignedOrderStartingAtCommand1) {
         Ctl(L"Sc2"), Ctl(L"Sc3"), Ctl(L"Command6"), Ctl(L"Command7"), Ctl(L"Command3"),
         Ctl(L"Command4"), Ctl(L"File1"), Ctl(L"Option2", 2), Ctl(L"Option3", 0), Ctl(L"Option4", 0),
         Ctl(L"txt12", 2), Ctl(L"txt12", 3), Ctl(L"Option1", 0), Ctl(L"Option5", 1), Ctl(L"Command9"),
-        Ctl(L"Command1"),
+        Ctl(L"lblLink1"), Ctl(L"Command1"),
     };
     HWND at = Control(Ctl(L"Command1"));
     for (std::size_t i = 1; i < std::size(expected); ++i) {

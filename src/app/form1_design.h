@@ -73,11 +73,11 @@ inline constexpr ControlRow kForm1Design[] = {
     V(L"lblNow8", L"Frame7", 1260, -15, 675, 255, L""),
     V(L"lblNow9", L"Frame3", 2460, 690, 495, 180, L"", 0),
 
-    // Palette.
+    // Palette. The link takes the focus last, after the designed order, so that the keyboard reaches it too.
     {Kind::FileList, L"File1", -1, L"Frame1", L"", 150, 270, 3135, 1710, kLightBlue, kWhite, FontId::Default, 12},
     {Kind::Button, L"Command1", -1, L"Frame1", L"パレット変更", 3420, 300, 1845, 405, win::kNoColour, kApplyFace, FontId::Default, 1},
     {Kind::Button, L"Command2", -1, L"Frame1", L"初期化(gr.pal)", 3420, 750, 1845, 405, win::kNoColour, kResetFace, FontId::Default, 2},
-    {Kind::Link, L"lblLink1", -1, L"Frame1", L"パレットWeb情報", 3750, 1320, 1260, 180, kGreyText, win::kNoColour, FontId::Default, 0, 0, L"ブラウザで関連ページを開きます"},
+    {Kind::Link, L"lblLink1", -1, L"Frame1", L"パレットWeb情報", 3750, 1320, 1260, 180, kGreyText, win::kNoColour, FontId::Default, 21, 0, L"ブラウザで関連ページを開きます"},
     {Kind::Label, L"Label2", 13, L"Frame1", L"別途(*.pal)を入手してね！", 3420, 1740, 1995, 165, kGreyText},
 
     // Screenshot size.

@@ -56,7 +56,11 @@ void Form1::Show() {
     ::SetFocus(controls_[Ctl(L"Command1")]);
 }
 
-bool Form1::PreTranslateMessage(MSG& msg) { return IsAlive() && ::IsDialogMessageW(hwnd(), &msg); }
+bool Form1::PreTranslateMessage(MSG& msg) {
+    if (!IsAlive()) return false;
+    if (msg.message == WM_KEYDOWN && ChooseOptionByArrow(msg.hwnd, msg.wParam)) return true;
+    return ::IsDialogMessageW(hwnd(), &msg);
+}
 
 const std::wstring& Form1::WorkingText(std::wstring_view array, int index) const {
     const auto at = static_cast<std::size_t>(index);
@@ -209,9 +213,13 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             if (lParam) {
                 OnCommand(RowOf(reinterpret_cast<HWND>(lParam)), HIWORD(wParam));
             } else if (LOWORD(wParam) == IDOK) {
-                // Enter presses the focused push button, as the space bar does.
+                // Enter presses the focused push button, as the space bar does, and opens the
+                // focused link; in a replay box it applies what was typed, as Command5 beside it does.
                 const std::size_t row = RowOf(::GetFocus());
-                if (row < kForm1.size() && kForm1Design[row].kind == Kind::Button) OnClick(row);
+                if (row >= kForm1.size()) return 0;
+                const Kind kind = kForm1Design[row].kind;
+                if (kind == Kind::Button || kind == Kind::Link) OnClick(row);
+                if (kind == Kind::Edit) Command5_Click();
             }
             return 0;
         case WM_HSCROLL:
@@ -224,7 +232,7 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
 }
 
-std::optional<LRESULT> Form1::HandleControlMessage(HWND control, UINT message, WPARAM wParam, LPARAM) {
+std::optional<LRESULT> Form1::HandleControlMessage(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
     const std::size_t row = RowOf(control);
     if (row >= kForm1.size()) return std::nullopt;
     const Kind kind = kForm1Design[row].kind;
@@ -261,7 +269,7 @@ std::optional<LRESULT> Form1::HandleControlMessage(HWND control, UINT message, W
             break;
         default: break;
     }
-    return std::nullopt;
+    return FormWindow::HandleControlMessage(control, message, wParam, lParam);
 }
 
 void Form1::OnDestroyed() { app_.WindowClosed(); }
@@ -359,6 +367,27 @@ void Form1::OnScroll(HWND bar, UINT code) {
         default: return;
     }
     SetScrollPosition(row, std::clamp(next, range.min, range.max));
+}
+
+// The system's dialog manager only moves the focus on an arrow key here: Wine clicks
+// automatic options alone, and Windows clicks an option that gets the focus while it is
+// not yet checked. So the arrow is taken before the dialog manager sees it, the option is
+// checked before it gets the focus, and its click is sent once, here: one write per key
+// on both systems.
+bool Form1::ChooseOptionByArrow(HWND from, WPARAM key) {
+    const bool back = key == VK_UP || key == VK_LEFT;
+    if (!back && key != VK_DOWN && key != VK_RIGHT) return false;
+    const std::size_t row = RowOf(from);
+    if (row >= kForm1.size() || kForm1Design[row].kind != Kind::Option) return false;
+    // The group's next option, wrapping round at its end, as the dialog manager finds it.
+    HWND next = ::GetNextDlgGroupItem(hwnd(), from, back);
+    const std::size_t nextRow = RowOf(next);
+    if (nextRow >= kForm1.size() || nextRow == row) return true;
+    ::SendMessageW(hwnd(), WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+    SelectOption(kForm1Design[nextRow].name, kForm1Design[nextRow].index);
+    ::SetFocus(next);
+    ::SendMessageW(hwnd(), WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(next), BN_CLICKED), reinterpret_cast<LPARAM>(next));
+    return true;
 }
 
 void Form1::OnControlMouseMove(std::size_t row) {

@@ -120,6 +120,8 @@ private:
     void OnCommand(std::size_t row, UINT code);
     void OnClick(std::size_t row);
     void OnScroll(HWND bar, UINT code);
+    // An arrow key on an option chooses the next one of its group; true when it was one.
+    bool ChooseOptionByArrow(HWND from, WPARAM key);
     void OnControlMouseMove(std::size_t row);
 
     Application& app_;

@@ -55,6 +55,10 @@ LRESULT Form2::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_COMMAND:
             if (reinterpret_cast<HWND>(lParam) == controls_[AboutCtl(L"Label4")] && HIWORD(wParam) == STN_CLICKED) {
                 Label4_Click();
+            } else if (!lParam && LOWORD(wParam) == IDOK && ::GetFocus() == controls_[AboutCtl(L"Label4")]) {
+                Label4_Click();  // Enter on the focused link
+            } else if (!lParam && LOWORD(wParam) == IDCANCEL) {
+                ::SendMessageW(hwnd(), WM_CLOSE, 0, 0);  // Esc closes the box, as its close box does
             }
             return 0;
         case WM_MOUSEMOVE:
@@ -64,7 +68,7 @@ LRESULT Form2::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
 }
 
-std::optional<LRESULT> Form2::HandleControlMessage(HWND control, UINT message, WPARAM, LPARAM) {
+std::optional<LRESULT> Form2::HandleControlMessage(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
     const std::size_t row = RowOf(control);
     if (row >= kForm2.size()) return std::nullopt;
     switch (message) {
@@ -83,7 +87,7 @@ std::optional<LRESULT> Form2::HandleControlMessage(HWND control, UINT message, W
             break;
         default: break;
     }
-    return std::nullopt;
+    return FormWindow::HandleControlMessage(control, message, wParam, lParam);
 }
 
 void Form2::OnDestroyed() { app_.WindowClosed(); }

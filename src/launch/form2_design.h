@@ -25,7 +25,7 @@ inline constexpr ControlRow kForm2Design[] = {
     {Kind::Label, L"Label1", -1, L"", L"Pelkor(ぺるこる)", 1470, 270, 1380, 180, win::kNoColour, win::kNoColour, FontId::Gothic9Bold},
     {Kind::Label, L"Label2", -1, L"", L"Ver. " PELKOR_VERSION_SHOWN, 1470, 510, 660, 180, kAboutDarkText},
     {Kind::Label, L"Label3", -1, L"", L"Copyright (C) 2026 VornTool", 180, 840, 3285, 225, kAboutDarkText},
-    {Kind::Link, L"Label4", -1, L"", L"HomePage", 2400, 30, 810, 180, kHomeLinkRest, win::kNoColour, FontId::SmallFonts6, 0, 0, L"ブラウザで作者ホームページを開きます"},
+    {Kind::Link, L"Label4", -1, L"", L"HomePage", 2400, 30, 810, 180, kHomeLinkRest, win::kNoColour, FontId::SmallFonts6, 1, 0, L"ブラウザで作者ホームページを開きます"},
 };
 // clang-format on
 

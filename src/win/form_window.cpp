@@ -4,6 +4,7 @@
 #include <string>
 
 #include "win/dpi.h"
+#include "win/owner_draw.h"
 #include "win/text_fit.h"
 
 namespace pelkor::win {
@@ -74,6 +75,25 @@ void FormWindow::SetLinkLook(bool highlighted) {
     ::InvalidateRect(link, nullptr, TRUE);
 }
 
+void FormWindow::SaveFocus() {
+    HWND focus = ::GetFocus();
+    if (focus && ::IsChild(hwnd(), focus)) savedFocus_ = focus;
+}
+
+HWND FormWindow::FocusToRestore() const {
+    if (savedFocus_ && ::IsChild(hwnd(), savedFocus_) && ::IsWindowVisible(savedFocus_) &&
+        ::IsWindowEnabled(savedFocus_)) {
+        return savedFocus_;
+    }
+    return FirstFocus();
+}
+
+void FormWindow::RestoreFocus(HWND control) {
+    // A text box comes back with its text selected, as in a dialog, ready to be typed over.
+    if (::SendMessageW(control, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) ::SendMessageW(control, EM_SETSEL, 0, -1);
+    ::SetFocus(control);
+}
+
 LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_CREATE:
@@ -89,6 +109,23 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_DRAWITEM:
             OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
             return TRUE;
+        case WM_ACTIVATE:
+            // As in a dialog: the focused control is remembered when a message box, the other
+            // window or another program takes over, and has the focus again when this window
+            // is active again, where the system would give it to the window itself.
+            if (LOWORD(wParam) == WA_INACTIVE) {
+                SaveFocus();
+            } else if (!HIWORD(wParam)) {
+                if (HWND control = FocusToRestore()) {
+                    RestoreFocus(control);
+                } else {
+                    ::SetFocus(hwnd());
+                }
+            }
+            return 0;
+        case WM_SETFOCUS:
+            if (HWND control = FocusToRestore()) RestoreFocus(control);
+            return 0;
         case WM_DPICHANGED:
             dpi_ = HIWORD(wParam);
             fonts_.SetDpi(dpi_);
@@ -98,6 +135,27 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         default: return Window::HandleMessage(message, wParam, lParam);
     }
+}
+
+std::optional<LRESULT> FormWindow::HandleControlMessage(HWND control, UINT message, WPARAM wParam,
+                                                       LPARAM lParam) {
+    if (control != controls_[linkRow_]) return std::nullopt;
+    switch (message) {
+        case WM_SETFOCUS:
+        case WM_KILLFOCUS:
+        case WM_UPDATEUISTATE: ::InvalidateRect(control, nullptr, FALSE); break;
+        case WM_PAINT:
+            if (::GetFocus() == control) {
+                // The mark is drawn inverted over the label, so the label is repainted whole first.
+                ::InvalidateRect(control, nullptr, FALSE);
+                const LRESULT result = CallControlProc(control, message, wParam, lParam);
+                DrawLabelFocus(control);
+                return result;
+            }
+            break;
+        default: break;
+    }
+    return std::nullopt;
 }
 
 }  // namespace pelkor::win

@@ -1,7 +1,8 @@
 #pragma once
 // A window built from a design table, as both of the program's windows are: it keeps
 // one control per row, its DPI and the fonts and brushes made at that DPI, and answers
-// the messages such windows answer alike (creation, colours, owner drawing, a new DPI).
+// the messages such windows answer alike (creation, colours, owner drawing, a new DPI,
+// the focus kept across activations, the link's focus mark).
 #include <windows.h>
 
 #include <vector>
@@ -27,6 +28,8 @@ protected:
         : design_(design), controls_(design.size(), nullptr), narrowed_(design.size(), 0), linkRow_(linkRow) {}
 
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    // Draws the focus mark on the link, which as a label draws none of its own.
+    std::optional<LRESULT> HandleControlMessage(HWND control, UINT message, WPARAM wParam, LPARAM lParam) override;
     // The row of a control of this window; past the last row for any other window.
     std::size_t RowOf(HWND control) const;
 
@@ -47,6 +50,8 @@ protected:
     void GiveFont(std::size_t row, bool redraw);
     // GiveFont after the caption has changed: a control whose font stays is left alone.
     void FitText(std::size_t row);
+    // Where the focus goes while no control of the window has had it: the first in tab order.
+    virtual HWND FirstFocus() const { return ::GetNextDlgTabItem(hwnd(), nullptr, FALSE); }
 
     // Lights the link up or puts it back to rest, redrawing it only on a change.
     void SetLinkLook(bool highlighted);
@@ -60,12 +65,19 @@ protected:
     std::vector<HWND> controls_;
 
 private:
+    // Remembers the focused control when another window is activated.
+    void SaveFocus();
+    // The remembered control while it can still take the focus, else FirstFocus().
+    HWND FocusToRestore() const;
+    void RestoreFocus(HWND control);
+
     int FittingWidthOf(std::size_t row);
 
     UniqueDC measuring_;  // where captions are measured, made on first use
     std::vector<int> narrowed_;  // per row: the average character width asked for, 0 for the font's own
     std::size_t linkRow_;
     bool linkHighlighted_ = false;
+    HWND savedFocus_ = nullptr;
 };
 
 }  // namespace pelkor::win

@@ -1,5 +1,6 @@
 #include "win/owner_draw.h"
 
+#include <algorithm>
 #include <string>
 
 namespace pelkor::win {
@@ -40,6 +41,23 @@ void DrawFacedButton(const DRAWITEMSTRUCT& item, COLORREF face, HBRUSH faceBrush
         ::InflateRect(&focusRect, -3, -3);
         ::DrawFocusRect(dc, &focusRect);
     }
+}
+
+void DrawLabelFocus(HWND label) {
+    if (::SendMessageW(label, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS) return;
+    wchar_t text[128] = {};
+    const int length = ::GetWindowTextW(label, text, static_cast<int>(std::size(text)));
+    HDC dc = ::GetDC(label);
+    HFONT font = reinterpret_cast<HFONT>(::SendMessageW(label, WM_GETFONT, 0, 0));
+    HGDIOBJ oldFont = font ? ::SelectObject(dc, font) : nullptr;
+    SIZE extent{};
+    ::GetTextExtentPoint32W(dc, text, length, &extent);
+    if (oldFont) ::SelectObject(dc, oldFont);
+    RECT mark{};
+    ::GetClientRect(label, &mark);
+    mark.right = std::min(mark.right, mark.left + extent.cx + 2);
+    ::DrawFocusRect(dc, &mark);
+    ::ReleaseDC(label, dc);
 }
 
 void DrawPicture(const DRAWITEMSTRUCT& item, HICON icon) {

@@ -7,6 +7,10 @@ namespace pelkor::win {
 // pressed, focused and disabled states.
 void DrawFacedButton(const DRAWITEMSTRUCT& item, COLORREF face, HBRUSH faceBrush);
 
+// The dotted focus frame around a left-aligned label's text, drawn over what the label
+// painted; none while the window hides focus marks until the keyboard is used.
+void DrawLabelFocus(HWND label);
+
 // An icon resource drawn to fill a picture box, transparent where the icon is.
 void DrawPicture(const DRAWITEMSTRUCT& item, HICON icon);
 

@@ -60,6 +60,12 @@ void Window::Subclass(HWND control) {
         ::SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Window::ControlProc)));
 }
 
+LRESULT Window::CallControlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
+    const auto* hook = reinterpret_cast<ControlHook*>(::GetWindowLongPtrW(control, GWLP_USERDATA));
+    if (!hook) return ::DefWindowProcW(control, message, wParam, lParam);
+    return ::CallWindowProcW(hook->original, control, message, wParam, lParam);
+}
+
 LRESULT CALLBACK Window::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     Window* self = nullptr;
     if (message == WM_NCCREATE) {

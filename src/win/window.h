@@ -36,6 +36,8 @@ protected:
                                                         LPARAM lParam);
     // Routes the messages of a child control through HandleControlMessage.
     void Subclass(HWND control);
+    // The subclassed control's own procedure, for a handler that adds to what the control does.
+    static LRESULT CallControlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam);
     // Shows `text` while the pointer rests on `control`, which must be subclassed.
     void AddTooltip(HWND control, std::wstring_view text) { tooltips_.Add(hwnd_, control, text); }
     // Called once the window is gone (WM_NCDESTROY), with hwnd() already null.

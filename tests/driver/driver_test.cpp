@@ -27,6 +27,17 @@ protected:
         return WaitFor([&] { return game_.Read(section, key) == value; }, std::chrono::seconds(5));
     }
 
+    // Presses Tab until the control has the focus; false when it never gets it.
+    bool TabTo(std::size_t row) {
+        HWND target = pelkor_.Control(row);
+        for (int presses = 0; presses < 30 && pelkor_.Focus() != target; ++presses) {
+            HWND before = pelkor_.Focus();
+            pelkor_.Press(VK_TAB);
+            WaitFor([&] { return pelkor_.Focus() != before; }, std::chrono::seconds(2));
+        }
+        return pelkor_.Focus() == target;
+    }
+
     GameFolder game_;
     PelkorProcess pelkor_;
 };
@@ -146,6 +157,44 @@ TEST_F(Driver, ErrorBoxesKeepTheProgramUsable) {
     pelkor_.Click(Ctl(L"Option1", 2));
     EXPECT_TRUE(FileHolds("Graphics", "VideoMemory", "8000"));
     EXPECT_TRUE(pelkor_.Running());
+}
+
+TEST_F(Driver, FocusComesBackToThePressingButtonAfterAMessageBox) {
+    StartOnTypicalFolder();
+    EXPECT_EQ(pelkor_.Focus(), pelkor_.Control(Ctl(L"Command1")));
+    // No game beside the program: the launcher button reports No.05.
+    ASSERT_TRUE(TabTo(Ctl(L"Command4")));
+    pelkor_.Press(VK_RETURN);
+    auto box = pelkor_.WaitForMessageBox();
+    ASSERT_TRUE(box);
+    EXPECT_EQ(box->title, L"エラー\u3000No.05");
+    pelkor_.Press(VK_RETURN);
+    ASSERT_TRUE(WaitFor([&] { return !pelkor_.HasMessageBox(); }));
+    EXPECT_TRUE(WaitFor([&] { return pelkor_.Focus() == pelkor_.Control(Ctl(L"Command4")); }));
+    // Tab goes on from there, to the palette list.
+    pelkor_.Press(VK_TAB);
+    EXPECT_TRUE(WaitFor([&] { return pelkor_.Focus() == pelkor_.Control(Ctl(L"File1")); }));
+}
+
+TEST_F(Driver, ArrowKeysChooseWithinAnOptionGroup) {
+    StartOnTypicalFolder();
+    // Tab enters the screenshot group at its selected option, 640×480.
+    ASSERT_TRUE(TabTo(Ctl(L"Option2", 2)));
+    pelkor_.Press(VK_DOWN);
+    EXPECT_TRUE(FileHolds("Misc", "ScreenshotWidth", "800"));
+    EXPECT_TRUE(FileHolds("Misc", "ScreenshotHeight", "600"));
+    EXPECT_TRUE(WaitFor([&] { return pelkor_.Text(Ctl(L"lblNow3")) == L" 800×600"; }));
+    EXPECT_TRUE(pelkor_.Checked(Ctl(L"Option2", 3)));
+    EXPECT_FALSE(pelkor_.Checked(Ctl(L"Option2", 2)));
+    EXPECT_EQ(pelkor_.Focus(), pelkor_.Control(Ctl(L"Option2", 3)));
+    // Past the last option the arrows wrap round to the first; Up goes back.
+    pelkor_.Press(VK_DOWN);
+    pelkor_.Press(VK_DOWN);
+    EXPECT_TRUE(FileHolds("Misc", "ScreenshotWidth", "320"));
+    pelkor_.Press(VK_UP);
+    EXPECT_TRUE(FileHolds("Misc", "ScreenshotWidth", "1024"));
+    EXPECT_TRUE(FileHolds("Misc", "ScreenshotHeight", "768"));
+    EXPECT_FALSE(pelkor_.HasMessageBox());
 }
 
 TEST_F(Driver, Error01WithItsIconAndNoWindow) {

@@ -272,6 +272,19 @@ void PelkorProcess::TypeInto(std::size_t row, const std::wstring& text) {
     Settle();
 }
 
+void PelkorProcess::Press(WORD key) {
+    PressKey(key);
+    Settle();
+}
+
+HWND PelkorProcess::Focus() const {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof(info);
+    HWND main = MainWindow();
+    if (!main || !::GetGUIThreadInfo(::GetWindowThreadProcessId(main, nullptr), &info)) return nullptr;
+    return info.hwndFocus;
+}
+
 void PelkorProcess::ClickFile(const std::wstring& name) {
     HWND list = Control(app::Ctl(L"File1"));
     const LRESULT index =

@@ -69,6 +69,10 @@ public:
     void MoveTo(HWND window, POINT client);
     // Clicks into a text box, clears it and types the text.
     void TypeInto(std::size_t row, const std::wstring& text);
+    // Presses and releases a key, for whichever control has the focus.
+    void Press(WORD key);
+    // The program's control (or window) that has the keyboard focus.
+    HWND Focus() const;
     // Clicks a palette file in the list by its name.
     void ClickFile(const std::wstring& name);
 
