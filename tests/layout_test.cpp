@@ -1,5 +1,6 @@
 // The window as the user meets it: size, colours, fonts, keyboard order and scaling.
 #include "launch/about_box.h"
+#include "launch_support.h"
 #include "support/form_fixture.h"
 #include "win/dpi.h"
 #include "win/text_fit.h"
@@ -161,6 +162,8 @@ TEST_F(LayoutTest, EveryCaptionAndHelpTextFitsItsRoomInTheFontsThisSystemHas) {
     }
     game_.WriteIni(ini);
     form().Refresh();
+    // An about box of its own, which must not come and go beside the about-box tests.
+    ScreenTurn turn;
     Click(Ctl(L"Command3"));
     launch::Form2* about = app_->AboutBox();
     ASSERT_NE(about, nullptr);
