@@ -152,8 +152,42 @@ int Form1::ShowMessage(const std::wstring& text, const wchar_t* title, UINT type
     return platform().ShowMessageBox(owner, text, title ? std::optional<std::wstring>(title) : std::nullopt, type);
 }
 
-void Form1::FillFileList(const std::wstring& folder) {
+namespace {
+
+ULONGLONG Ticks(FILETIME time) { return ULARGE_INTEGER{{time.dwLowDateTime, time.dwHighDateTime}}.QuadPart; }
+
+}  // namespace
+
+void Form1::FillFileList(const std::wstring& folder, FILETIME written) {
     HWND list = controls_[Ctl(L"File1")];
+    // A file made, removed or renamed in the folder changes its time of last writing.
+    // The folder is read again when that time has changed, or when it lay within two
+    // seconds (the coarsest file time) of the last listing, which may then have missed
+    // a change in the same tick.
+    constexpr ULONGLONG kTwoSeconds = 2ull * 10'000'000;
+    FILETIME now{};
+    ::GetSystemTimeAsFileTime(&now);
+    const bool unchanged = folder == listedFolder_ && Ticks(written) == listedWritten_ &&
+                           listedAt_ >= listedWritten_ + kTwoSeconds;
+    if (!unchanged) {
+        listedFolder_ = folder;
+        listedWritten_ = Ticks(written);
+        listedAt_ = Ticks(now);
+        ListPalettes(list, folder);
+    }
+    // Keep the remembered name and the selection in step: a file that has gone is forgotten.
+    LRESULT at = LB_ERR;
+    if (!Text1.empty()) {
+        at = ::SendMessageW(list, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                            reinterpret_cast<LPARAM>(Text1.c_str()));
+        if (at == LB_ERR) Text1.clear();
+    }
+    if (::SendMessageW(list, LB_GETCURSEL, 0, 0) != at) {
+        ::SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(at), 0);
+    }
+}
+
+void Form1::ListPalettes(HWND list, const std::wstring& folder) {
     std::vector<std::wstring> names;
     WIN32_FIND_DATAW found{};
     const std::wstring pattern = folder + L"\\*.pal";
@@ -187,16 +221,6 @@ void Form1::FillFileList(const std::wstring& folder) {
         }
         ::SendMessageW(list, WM_SETREDRAW, TRUE, 0);
         ::InvalidateRect(list, nullptr, TRUE);
-    }
-    // Keep the remembered name and the selection in step: a file that has gone is forgotten.
-    LRESULT at = LB_ERR;
-    if (!Text1.empty()) {
-        at = ::SendMessageW(list, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                            reinterpret_cast<LPARAM>(Text1.c_str()));
-        if (at == LB_ERR) Text1.clear();
-    }
-    if (::SendMessageW(list, LB_GETCURSEL, 0, 0) != at) {
-        ::SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(at), 0);
     }
 }
 
