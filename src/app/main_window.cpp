@@ -35,12 +35,6 @@ void Form1::Load() {
 }
 
 void Form1::Form_Load() {
-    // The outer width cuts the window off right of the visible layout; the height stays as designed.
-    const SIZE designed = win::OuterSizeFor(
-        {win::TwipsToPixels(kDesignClientWidth, dpi_), win::TwipsToPixels(kDesignClientHeight, dpi_)}, kStyle,
-        kExStyle, dpi_);
-    ::SetWindowPos(hwnd(), nullptr, 0, 0, win::TwipsToPixels(kShownOuterWidth, dpi_), designed.cy,
-                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     ShowCurrentSettings();
 }
 
@@ -291,6 +285,14 @@ std::optional<LRESULT> Form1::HandleControlMessage(HWND control, UINT message, W
 void Form1::OnDestroyed() { app_.WindowClosed(); }
 
 void Form1::CreateControls() {
+    // The window takes its size before it holds controls: resized after, it would move
+    // the clipping of every one of them. The outer width cuts the window off right of
+    // the visible layout; the height stays as designed.
+    const SIZE designed = win::OuterSizeFor(
+        {win::TwipsToPixels(kDesignClientWidth, dpi_), win::TwipsToPixels(kDesignClientHeight, dpi_)}, kStyle,
+        kExStyle, dpi_);
+    ::SetWindowPos(hwnd(), nullptr, 0, 0, win::TwipsToPixels(kShownOuterWidth, dpi_), designed.cy,
+                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     // Every control costs the window server a few requests, so each gets its final
     // style, place and order at creation and is touched as little as possible after.
     std::wstring_view previousOptionGroup;
