@@ -94,7 +94,11 @@ void Form1::SelectOption(std::wstring_view group, int index) {
         if (entry.kind != Kind::Option || entry.name != group) continue;
         const bool selected = entry.index == index;
         HWND button = controls_[row];
-        ::SendMessageW(button, BM_SETCHECK, selected ? BST_CHECKED : BST_UNCHECKED, 0);
+        // Wine's option buttons set their style on every check, a request to the window
+        // server even when nothing changes; a refresh mostly finds each option as it was.
+        if (IsSelected(row) != selected) {
+            ::SendMessageW(button, BM_SETCHECK, selected ? BST_CHECKED : BST_UNCHECKED, 0);
+        }
         // Tab enters a group at its selected option.
         const LONG_PTR style = ::GetWindowLongPtrW(button, GWL_STYLE);
         const LONG_PTR next = selected ? (style | WS_TABSTOP) : (style & ~static_cast<LONG_PTR>(WS_TABSTOP));
