@@ -45,20 +45,27 @@ bool Tooltip::EnsureControl() {
 
 void Tooltip::Relay(HWND target, UINT message) {
     if (tools_.empty()) return;
-    if (!tip_ && message != WM_MOUSEMOVE) return;
+    POINT at{};
+    ::GetCursorPos(&at);
+    if (message == WM_MOUSEMOVE) {
+        // A window that appears under a resting pointer hears of it as a move, and Wine
+        // reports a pointer set again where it was as one too. Only a real move counts:
+        // the tooltip would start its wait anew on each, and would come, with comctl32,
+        // before anyone had moved the pointer.
+        const bool moved = lastTarget_ && (target != lastTarget_ || at.x != lastAt_.x || at.y != lastAt_.y);
+        lastTarget_ = target;
+        lastAt_ = at;
+        if (!moved) return;
+    } else if (!tip_) {
+        return;
+    }
     if (!EnsureControl()) return;
     MSG msg{};
     msg.hwnd = target;
     msg.message = message;
     msg.time = static_cast<DWORD>(::GetMessageTime());
-    ::GetCursorPos(&msg.pt);
-    // Wine reports a pointer set where it already was as a move, and the tooltip starts
-    // its wait anew on every move: only a real one counts.
-    const bool sameSpot = target == lastTarget_ && msg.pt.x == lastAt_.x && msg.pt.y == lastAt_.y;
-    lastTarget_ = target;
-    lastAt_ = msg.pt;
-    if (message == WM_MOUSEMOVE && sameSpot) return;
-    POINT client = msg.pt;
+    msg.pt = at;
+    POINT client = at;
     ::ScreenToClient(target, &client);
     msg.lParam = MAKELPARAM(client.x, client.y);
     ::SendMessageW(tip_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&msg));

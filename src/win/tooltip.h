@@ -1,7 +1,7 @@
 #pragma once
 // Help bubbles for the controls of one window: the system's tooltip control, made on
-// the first pointer move over the window, so that the common controls load only after
-// the window has shown. It is fed by the window's own control hooks rather than by the
+// the pointer's first move over the window, so that the common controls load only
+// after the window has shown and someone uses it. It is fed by the window's own control hooks rather than by the
 // common controls' subclassing, which would look a property up on every message.
 #include <windows.h>
 
