@@ -143,6 +143,8 @@ TEST_F(HoverTest, HelpBubbleComesAfterARestAndGoesOnAPressOrWhenThePointerLeaves
     auto hidden = [&] { return !shown(); };
     const auto settle = std::chrono::milliseconds(150);
 
+    // The pointer comes to the button from the window's surface, as a hand would move it.
+    holdAt(off, [] { return false; }, settle);
     holdAt(on, [] { return false; }, settle);
     MoveOver(button);
     EXPECT_FALSE(shown()) << "not before the pointer has rested";

@@ -24,7 +24,7 @@ inline constexpr COLORREF kLinkHighlight = RGB(0, 0, 255);
 
 inline constexpr int kMascotImage = 2;  // resource id of the mascot picture
 
-// Client area as designed, and the outer width that Form_Load gives the window:
+// Client area as designed, and the outer width the window is given at creation:
 // it cuts off everything right of the visible layout.
 inline constexpr int kDesignClientWidth = 10170;
 inline constexpr int kDesignClientHeight = 6705;

@@ -35,12 +35,6 @@ void Form1::Load() {
 }
 
 void Form1::Form_Load() {
-    // The outer width cuts the window off right of the visible layout; the height stays as designed.
-    const SIZE designed = win::OuterSizeFor(
-        {win::TwipsToPixels(kDesignClientWidth, dpi_), win::TwipsToPixels(kDesignClientHeight, dpi_)}, kStyle,
-        kExStyle, dpi_);
-    ::SetWindowPos(hwnd(), nullptr, 0, 0, win::TwipsToPixels(kShownOuterWidth, dpi_), designed.cy,
-                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     ShowCurrentSettings();
 }
 
@@ -104,7 +98,11 @@ void Form1::SelectOption(std::wstring_view group, int index) {
         if (entry.kind != Kind::Option || entry.name != group) continue;
         const bool selected = entry.index == index;
         HWND button = controls_[row];
-        ::SendMessageW(button, BM_SETCHECK, selected ? BST_CHECKED : BST_UNCHECKED, 0);
+        // Wine's option buttons set their style on every check, a request to the window
+        // server even when nothing changes; a refresh mostly finds each option as it was.
+        if (IsSelected(row) != selected) {
+            ::SendMessageW(button, BM_SETCHECK, selected ? BST_CHECKED : BST_UNCHECKED, 0);
+        }
         // Tab enters a group at its selected option.
         const LONG_PTR style = ::GetWindowLongPtrW(button, GWL_STYLE);
         const LONG_PTR next = selected ? (style | WS_TABSTOP) : (style & ~static_cast<LONG_PTR>(WS_TABSTOP));
@@ -156,8 +154,42 @@ int Form1::ShowMessage(const std::wstring& text, const wchar_t* title, UINT type
     return platform().ShowMessageBox(owner, text, title ? std::optional<std::wstring>(title) : std::nullopt, type);
 }
 
-void Form1::FillFileList(const std::wstring& folder) {
+namespace {
+
+ULONGLONG Ticks(FILETIME time) { return ULARGE_INTEGER{{time.dwLowDateTime, time.dwHighDateTime}}.QuadPart; }
+
+}  // namespace
+
+void Form1::FillFileList(const std::wstring& folder, FILETIME written) {
     HWND list = controls_[Ctl(L"File1")];
+    // A file made, removed or renamed in the folder changes its time of last writing.
+    // The folder is read again when that time has changed, or when it lay within two
+    // seconds (the coarsest file time) of the last listing, which may then have missed
+    // a change in the same tick.
+    constexpr ULONGLONG kTwoSeconds = 2ull * 10'000'000;
+    FILETIME now{};
+    ::GetSystemTimeAsFileTime(&now);
+    const bool unchanged = folder == listedFolder_ && Ticks(written) == listedWritten_ &&
+                           listedAt_ >= listedWritten_ + kTwoSeconds;
+    if (!unchanged) {
+        listedFolder_ = folder;
+        listedWritten_ = Ticks(written);
+        listedAt_ = Ticks(now);
+        ListPalettes(list, folder);
+    }
+    // Keep the remembered name and the selection in step: a file that has gone is forgotten.
+    LRESULT at = LB_ERR;
+    if (!Text1.empty()) {
+        at = ::SendMessageW(list, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                            reinterpret_cast<LPARAM>(Text1.c_str()));
+        if (at == LB_ERR) Text1.clear();
+    }
+    if (::SendMessageW(list, LB_GETCURSEL, 0, 0) != at) {
+        ::SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(at), 0);
+    }
+}
+
+void Form1::ListPalettes(HWND list, const std::wstring& folder) {
     std::vector<std::wstring> names;
     WIN32_FIND_DATAW found{};
     const std::wstring pattern = folder + L"\\*.pal";
@@ -191,16 +223,6 @@ void Form1::FillFileList(const std::wstring& folder) {
         }
         ::SendMessageW(list, WM_SETREDRAW, TRUE, 0);
         ::InvalidateRect(list, nullptr, TRUE);
-    }
-    // Keep the remembered name and the selection in step: a file that has gone is forgotten.
-    LRESULT at = LB_ERR;
-    if (!Text1.empty()) {
-        at = ::SendMessageW(list, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                            reinterpret_cast<LPARAM>(Text1.c_str()));
-        if (at == LB_ERR) Text1.clear();
-    }
-    if (::SendMessageW(list, LB_GETCURSEL, 0, 0) != at) {
-        ::SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(at), 0);
     }
 }
 
@@ -275,6 +297,14 @@ std::optional<LRESULT> Form1::HandleControlMessage(HWND control, UINT message, W
 void Form1::OnDestroyed() { app_.WindowClosed(); }
 
 void Form1::CreateControls() {
+    // The window takes its size before it holds controls: resized after, it would move
+    // the clipping of every one of them. The outer width cuts the window off right of
+    // the visible layout; the height stays as designed.
+    const SIZE designed = win::OuterSizeFor(
+        {win::TwipsToPixels(kDesignClientWidth, dpi_), win::TwipsToPixels(kDesignClientHeight, dpi_)}, kStyle,
+        kExStyle, dpi_);
+    ::SetWindowPos(hwnd(), nullptr, 0, 0, win::TwipsToPixels(kShownOuterWidth, dpi_), designed.cy,
+                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     // Every control costs the window server a few requests, so each gets its final
     // style, place and order at creation and is touched as little as possible after.
     std::wstring_view previousOptionGroup;

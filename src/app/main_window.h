@@ -107,7 +107,10 @@ private:
     void WriteCameraLabels();
     void ShowWriteFailure();
     int ShowMessage(const std::wstring& text, const wchar_t* title, UINT type);
-    void FillFileList(const std::wstring& folder);
+    // Lists the folder's palettes; `written` is the folder's time of last writing.
+    void FillFileList(const std::wstring& folder, FILETIME written);
+    // Fills the list with the folder's *.pal files, unless it shows them already.
+    void ListPalettes(HWND list, const std::wstring& folder);
 
     // The window.
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -129,6 +132,11 @@ private:
 
     // Shared state for reading and writing gr.ini.
     settings::IniState ini_;
+    // The palette folder as last listed: its path, its time of last writing, and when
+    // the listing began.
+    std::wstring listedFolder_;
+    ULONGLONG listedWritten_ = 0;
+    ULONGLONG listedAt_ = 0;
 
     // The hidden strip: working storage of the refresh and of two editors.
     std::wstring Text1;

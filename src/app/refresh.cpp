@@ -40,11 +40,12 @@ void Form1::ShowCurrentSettings() {
         txt1[3] = WithoutFolder(txt1[2]);
         SetCaption(Ctl(L"lblNow"), L" " + txt1[3]);
         const std::wstring paletteFolder = directory + L"\\" + std::wstring(settings::kPaletteFolder);
-        const DWORD attributes = ::GetFileAttributesW(paletteFolder.c_str());
-        if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+        WIN32_FILE_ATTRIBUTE_DATA folder{};
+        if (!::GetFileAttributesExW(paletteFolder.c_str(), GetFileExInfoStandard, &folder) ||
+            !(folder.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
             throw RuntimeFailure("no Palettes folder");
         }
-        FillFileList(paletteFolder);
+        FillFileList(paletteFolder, folder.ftLastWriteTime);
 
         // Replay limits.
         beginGroup(section::Replay);

@@ -1,15 +1,13 @@
 #pragma once
-// Help bubbles for the controls of one window: when the pointer rests on a control,
-// its text appears below the pointer in the system's tooltip colours, and goes when
-// the pointer leaves, a button is pressed or some seconds have passed. The program
-// draws them itself, so that no common-controls library loads before its window shows.
+// Help bubbles for the controls of one window: the system's tooltip control, made on
+// the pointer's first move over the window, so that the common controls load only
+// after the window has shown and someone uses it. It is fed by the window's own control hooks rather than by the
+// common controls' subclassing, which would look a property up on every message.
 #include <windows.h>
 
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include "win/handles.h"
 
 namespace pelkor::win {
 
@@ -18,7 +16,6 @@ public:
     Tooltip() = default;
     Tooltip(const Tooltip&) = delete;
     Tooltip& operator=(const Tooltip&) = delete;
-    ~Tooltip();
 
     // Shows `text` while the pointer rests on `control`, a child of `owner`.
     void Add(HWND owner, HWND control, std::wstring_view text);
@@ -31,29 +28,21 @@ public:
     HWND ShownBubble() const;
 
 private:
-    enum class State { Idle, Waiting, Shown, Spent };
     struct Tool {
         HWND control;
         std::wstring text;
     };
 
-    static LRESULT CALLBACK BubbleProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-    const Tool* ToolOf(HWND control) const;
-    bool EnsureBubble();
-    void Wait(HWND control);
-    void Show();
-    void Hide(State next);
-    void OnTimer(UINT_PTR id);
-    void Paint();
-    bool PointerOnCurrent() const;
+    bool EnsureControl();
 
     HWND owner_ = nullptr;
     std::vector<Tool> tools_;
-    HWND bubble_ = nullptr;  // owned by owner_, so destroyed with it at the latest
-    UniqueFont font_;
-    HWND current_ = nullptr;
-    State state_ = State::Idle;
-    ULONGLONG shownAt_ = 0;
+    // Owned by owner_, so destroyed with it; a Window destroys its window before its members.
+    HWND tip_ = nullptr;
+    bool failed_ = false;
+    // Where the pointer was at the last message relayed, and over which window.
+    HWND lastTarget_ = nullptr;
+    POINT lastAt_{};
 };
 
 }  // namespace pelkor::win
