@@ -75,14 +75,6 @@ Platform& Form1::platform() const { return app_.platform(); }
 
 std::wstring Form1::ProgramDirectory() const { return platform().ProgramDirectory(); }
 
-std::wstring Form1::Caption(std::size_t row) const {
-    HWND control = controls_[row];
-    const int length = ::GetWindowTextLengthW(control);
-    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(::GetWindowTextW(control, text.data(), length + 1)));
-    return text;
-}
-
 void Form1::SetCaption(std::size_t row, std::wstring_view text) {
     // Reading a caption stays in the process; setting one costs a trip to the window
     // server and a repaint, so a caption that would not change is left alone.

@@ -84,7 +84,6 @@ private:
     // What the handlers use.
     Platform& platform() const;
     std::wstring ProgramDirectory() const;
-    std::wstring Caption(std::size_t row) const;
     void SetCaption(std::size_t row, std::wstring_view text);
     // Makes one option of a group the selected one; runs no click action.
     void SelectOption(std::wstring_view group, int index);

@@ -14,6 +14,14 @@ std::size_t FormWindow::RowOf(HWND control) const {
     return static_cast<std::size_t>(std::find(controls_.begin(), controls_.end(), control) - controls_.begin());
 }
 
+std::wstring FormWindow::Caption(std::size_t row) const {
+    HWND control = controls_[row];
+    const int length = ::GetWindowTextLengthW(control);
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(::GetWindowTextW(control, text.data(), length + 1)));
+    return text;
+}
+
 HFONT FormWindow::FontOf(std::size_t row) {
     FontDesc desc = FontDescOf(design_[row].font, IsLitLink(row));
     desc.width = narrowed_[row];
@@ -44,14 +52,11 @@ void FormWindow::FitText(std::size_t row) {
 int FormWindow::FittingWidthOf(std::size_t row) {
     const ControlRow& entry = design_[row];
     if (!HasCaption(entry.kind)) return 0;
-    HWND control = controls_[row];
-    const int length = ::GetWindowTextLengthW(control);
-    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(::GetWindowTextW(control, text.data(), length + 1)));
+    const std::wstring text = Caption(row);
     if (text.empty()) return 0;
 
     RECT client{};
-    ::GetClientRect(control, &client);
+    ::GetClientRect(controls_[row], &client);
     int captionEnd = 0;
     if (const int end = entry.kind == Kind::Frame ? CaptionEnd(design_, row) : 0) {
         const int frameLeft = DesignRect(design_, row).left;

@@ -5,6 +5,7 @@
 // the focus kept across activations, the link's focus mark).
 #include <windows.h>
 
+#include <string>
 #include <vector>
 
 #include "win/dpi.h"
@@ -45,6 +46,8 @@ protected:
     void ApplyLayout();
     // The font of a row's control at the current DPI, link look and fitting width.
     HFONT FontOf(std::size_t row);
+    // The text a row's control shows now.
+    std::wstring Caption(std::size_t row) const;
     // Gives the row's control its font: its own, or the narrower rendition that its
     // caption needs to show whole.
     void GiveFont(std::size_t row, bool redraw);
