@@ -28,9 +28,13 @@ void Window::RegisterWindowClass(const wchar_t* className, HICON icon, HICON sma
     ::RegisterClassExW(&wc);
 }
 
-bool Window::CreateHidden(const wchar_t* className, const wchar_t* caption, DWORD style, DWORD exStyle) {
-    ::CreateWindowExW(exStyle, className, caption, style & ~WS_VISIBLE, CW_USEDEFAULT, CW_USEDEFAULT,
-                      CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, ::GetModuleHandleW(nullptr), this);
+bool Window::CreateHidden(const wchar_t* className, const wchar_t* caption, DWORD style, DWORD exStyle,
+                          const RECT* place) {
+    const RECT r = place ? *place : RECT{CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT};
+    const int width = place ? r.right - r.left : CW_USEDEFAULT;
+    const int height = place ? r.bottom - r.top : CW_USEDEFAULT;
+    ::CreateWindowExW(exStyle, className, caption, style & ~WS_VISIBLE, r.left, r.top, width, height, nullptr,
+                      nullptr, ::GetModuleHandleW(nullptr), this);
     return hwnd_ != nullptr;
 }
 
@@ -40,30 +44,32 @@ LRESULT Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 std::optional<LRESULT> Window::HandleControlMessage(HWND, UINT, WPARAM, LPARAM) { return std::nullopt; }
 
-namespace {
-
-// Kept in a subclassed control's user data: the window that sees its messages first,
-// and the control's own procedure. The common controls' SetWindowSubclass looks its
-// data up in a window property on every message, which Wine answers through its
-// server: a tenth of a millisecond for every message to every control.
-struct ControlHook {
-    Window* window;
-    WNDPROC original;
-};
-
-}  // namespace
-
+// A subclassed control finds its window through its parent, and its own procedure in
+// the window's list. Nothing is stored on the control itself: its user data lives in
+// the window server under Wine, a request for every control at start-up, and the common
+// controls' SetWindowSubclass asks a window property on every message.
 void Window::Subclass(HWND control) {
-    auto* hook = new ControlHook{this, nullptr};
-    ::SetWindowLongPtrW(control, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(hook));
-    hook->original = reinterpret_cast<WNDPROC>(
+    hooked_.push_back({control, nullptr});
+    hooked_.back().original = reinterpret_cast<WNDPROC>(
         ::SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Window::ControlProc)));
 }
 
-LRESULT Window::CallControlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
-    const auto* hook = reinterpret_cast<ControlHook*>(::GetWindowLongPtrW(control, GWLP_USERDATA));
-    if (!hook) return ::DefWindowProcW(control, message, wParam, lParam);
-    return ::CallWindowProcW(hook->original, control, message, wParam, lParam);
+Window* Window::OwnerOf(HWND control) {
+    HWND parent = ::GetParent(control);
+    return parent ? reinterpret_cast<Window*>(::GetWindowLongPtrW(parent, GWLP_USERDATA)) : nullptr;
+}
+
+WNDPROC Window::OriginalProc(HWND control) const {
+    for (const Hooked& h : hooked_) {
+        if (h.control == control) return h.original;
+    }
+    return nullptr;
+}
+
+LRESULT Window::CallControlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam) const {
+    const WNDPROC original = OriginalProc(control);
+    if (!original) return ::DefWindowProcW(control, message, wParam, lParam);
+    return ::CallWindowProcW(original, control, message, wParam, lParam);
 }
 
 LRESULT CALLBACK Window::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -94,18 +100,17 @@ LRESULT CALLBACK Window::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
 }
 
 LRESULT CALLBACK Window::ControlProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* hook = reinterpret_cast<ControlHook*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (!hook) return ::DefWindowProcW(hwnd, message, wParam, lParam);
-    const WNDPROC original = hook->original;
+    Window* self = OwnerOf(hwnd);
+    const WNDPROC original = self ? self->OriginalProc(hwnd) : nullptr;
+    if (!original) return ::DefWindowProcW(hwnd, message, wParam, lParam);
     if (message == WM_NCDESTROY) {
         // The control's last message: it gets its own procedure back.
         ::SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
-        ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-        delete hook;
+        std::erase_if(self->hooked_, [hwnd](const Hooked& h) { return h.control == hwnd; });
     } else {
-        if (IsMouseMessage(message)) hook->window->tooltips_.Relay(hwnd, message);
+        if (IsMouseMessage(message)) self->tooltips_.Relay(hwnd, message);
         try {
-            if (auto handled = hook->window->HandleControlMessage(hwnd, message, wParam, lParam)) return *handled;
+            if (auto handled = self->HandleControlMessage(hwnd, message, wParam, lParam)) return *handled;
         } catch (...) {
         }
     }

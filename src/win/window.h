@@ -6,6 +6,7 @@
 
 #include <optional>
 #include <string_view>
+#include <vector>
 
 #include "win/tooltip.h"
 
@@ -27,8 +28,10 @@ public:
 
 protected:
     static void RegisterWindowClass(const wchar_t* className, HICON icon, HICON smallIcon);
-    // Creates the window hidden; returns false when the system refused it.
-    bool CreateHidden(const wchar_t* className, const wchar_t* caption, DWORD style, DWORD exStyle);
+    // Creates the window hidden, where the system puts it or at `place`; returns false
+    // when the system refused it.
+    bool CreateHidden(const wchar_t* className, const wchar_t* caption, DWORD style, DWORD exStyle,
+                      const RECT* place = nullptr);
 
     virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     // Messages of a subclassed child control; nullopt passes them on to the control.
@@ -37,7 +40,7 @@ protected:
     // Routes the messages of a child control through HandleControlMessage.
     void Subclass(HWND control);
     // The subclassed control's own procedure, for a handler that adds to what the control does.
-    static LRESULT CallControlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT CallControlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam) const;
     // Shows `text` while the pointer rests on `control`, which must be subclassed.
     void AddTooltip(HWND control, std::wstring_view text) { tooltips_.Add(hwnd_, control, text); }
     // Called once the window is gone (WM_NCDESTROY), with hwnd() already null.
@@ -46,7 +49,17 @@ protected:
 private:
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK ControlProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    // The window whose subclassed control this is: its parent's.
+    static Window* OwnerOf(HWND control);
+    // The procedure the control had before it was subclassed.
+    WNDPROC OriginalProc(HWND control) const;
+
+    struct Hooked {
+        HWND control;
+        WNDPROC original;
+    };
     HWND hwnd_ = nullptr;
+    std::vector<Hooked> hooked_;
     Tooltip tooltips_;
 };
 
