@@ -63,13 +63,13 @@ int FormWindow::FittingWidthOf(std::size_t row) {
         captionEnd = TwipsToPixels(frameLeft + end, dpi_) - TwipsToPixels(frameLeft, dpi_);
     }
     // Measured with the font as designed: a narrower one is only ever a fallback.
-    HFONT own = fonts_.Get(FontDescOf(entry.font));
+    const FontDesc own = FontDescOf(entry.font);
     if (!measuring_) measuring_.reset(::CreateCompatibleDC(nullptr));
     HDC dc = measuring_.get();
-    HGDIOBJ old = ::SelectObject(dc, own);
+    HGDIOBJ old = ::SelectObject(dc, fonts_.Get(own));
     const TextRoom room = RoomFor(entry.kind, {client.right, client.bottom}, dpi_, dc, captionEnd);
     ::SelectObject(dc, old);
-    return FittingWidth(dc, own, ShownCaption(entry.kind, text), room);
+    return FittingWidth(dc, fonts_, own, ShownCaption(entry.kind, text), room);
 }
 
 void FormWindow::SetLinkLook(bool highlighted) {

@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "win/dpi.h"
-#include "win/handles.h"
 
 namespace pelkor::win {
 namespace {
@@ -74,8 +73,9 @@ bool Fits(HDC dc, std::wstring_view text, const TextRoom& room) {
     return (r.bottom + lineHeight - 1) / lineHeight <= room.lines;
 }
 
-int FittingWidth(HDC dc, HFONT font, std::wstring_view text, const TextRoom& room) {
-    HGDIOBJ old = ::SelectObject(dc, font);
+int FittingWidth(HDC dc, FontCache& fonts, FontDesc desc, std::wstring_view text, const TextRoom& room) {
+    desc.width = 0;
+    HGDIOBJ old = ::SelectObject(dc, fonts.Get(desc));
     TEXTMETRICW tm{};
     ::GetTextMetricsW(dc, &tm);
     const bool fits = Fits(dc, text, room);
@@ -85,12 +85,9 @@ int FittingWidth(HDC dc, HFONT font, std::wstring_view text, const TextRoom& roo
     // Every step narrower by one pixel of average width, until the text fits.
     const int own = std::max<int>(1, tm.tmAveCharWidth);
     const int narrowest = std::max(1, (own + 1) / 2);
-    LOGFONTW narrower{};
-    ::GetObjectW(font, sizeof(narrower), &narrower);
     for (int width = own - 1; width > narrowest; --width) {
-        narrower.lfWidth = width;
-        UniqueFont trial(::CreateFontIndirectW(&narrower));
-        old = ::SelectObject(dc, trial.get());
+        desc.width = width;
+        old = ::SelectObject(dc, fonts.Get(desc));
         const bool trialFits = Fits(dc, text, room);
         ::SelectObject(dc, old);
         if (trialFits) return width;

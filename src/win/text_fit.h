@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "win/form_design.h"
+#include "win/gdi_cache.h"
 
 namespace pelkor::win {
 
@@ -33,8 +34,10 @@ std::wstring_view ShownCaption(Kind kind, std::wstring_view text);
 // Whether the text shows whole in the room with the font selected into dc.
 bool Fits(HDC dc, std::wstring_view text, const TextRoom& room);
 
-// The average character width to ask for: 0 where `font` fits as it is, otherwise the
-// widest narrower width at which it fits, never below half the font's own.
-int FittingWidth(HDC dc, HFONT font, std::wstring_view text, const TextRoom& room);
+// The average character width to ask for: 0 where the font of `desc` fits as it is,
+// otherwise the widest narrower width at which it fits, never below half the font's
+// own. The narrower renditions tried come from `fonts` and stay there, so that the one
+// chosen, and those tried again for the next caption, are made only once.
+int FittingWidth(HDC dc, FontCache& fonts, FontDesc desc, std::wstring_view text, const TextRoom& room);
 
 }  // namespace pelkor::win
