@@ -116,6 +116,8 @@ private:
     std::optional<LRESULT> HandleControlMessage(HWND control, UINT message, WPARAM wParam, LPARAM lParam) override;
     void OnDestroyed() override;
     void CreateControls() override;
+    // The window's outer size at a DPI.
+    static SIZE OuterSize(int dpi);
     HBRUSH OnControlColour(HDC dc, HWND control) override;
     void OnDrawItem(const DRAWITEMSTRUCT& item) override;
     void OnDpiChanged() override { mascot_.reset(); }

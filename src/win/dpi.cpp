@@ -35,13 +35,25 @@ SIZE OuterSizeFor(SIZE client, DWORD style, DWORD exStyle, int dpi) {
     return {rect.right - rect.left, rect.bottom - rect.top};
 }
 
-POINT CentredOnMonitor(HWND window, SIZE size) {
+namespace {
+
+POINT CentredOn(HMONITOR monitor, SIZE size) {
     MONITORINFO info{};
     info.cbSize = sizeof(info);
-    ::GetMonitorInfoW(::MonitorFromWindow(window, MONITOR_DEFAULTTOPRIMARY), &info);
+    ::GetMonitorInfoW(monitor, &info);
     const RECT& area = info.rcWork;
     return {area.left + ((area.right - area.left) - size.cx) / 2,
             area.top + ((area.bottom - area.top) - size.cy) / 2};
+}
+
+}  // namespace
+
+POINT CentredOnMonitor(HWND window, SIZE size) {
+    return CentredOn(::MonitorFromWindow(window, MONITOR_DEFAULTTOPRIMARY), size);
+}
+
+POINT CentredOnPrimaryMonitor(SIZE size) {
+    return CentredOn(::MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY), size);
 }
 
 void MoveToSuggestedRect(HWND window, LPARAM suggested) {

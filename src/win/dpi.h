@@ -18,6 +18,8 @@ int DpiOf(HWND window);
 SIZE OuterSizeFor(SIZE client, DWORD style, DWORD exStyle, int dpi);
 // Top-left corner that centres a window of this size on the work area of its monitor.
 POINT CentredOnMonitor(HWND window, SIZE size);
+// The same on the primary monitor, for a window yet to be made.
+POINT CentredOnPrimaryMonitor(SIZE size);
 // Moves a window to the rectangle that WM_DPICHANGED suggests (the message's lParam).
 void MoveToSuggestedRect(HWND window, LPARAM suggested);
 
