@@ -39,19 +39,23 @@ std::string Utf8(const std::wstring& text) {
     return bytes;
 }
 
-// The visible top-level window of the class that belongs to the process. The class
-// narrows the search to a window or two: asking about every top-level window on each
-// poll is dozens of Wine server requests a millisecond, which the program being
+// The top-level window of the class that belongs to the process, visible or not. The
+// class narrows the search to a window or two: asking about every top-level window on
+// each poll is dozens of Wine server requests a millisecond, which the program being
 // measured would queue behind.
-HWND VisibleWindowOf(DWORD pid, const std::wstring& windowClass) {
+HWND WindowOf(DWORD pid, const std::wstring& windowClass) {
     for (HWND w = ::FindWindowExW(nullptr, nullptr, windowClass.c_str(), nullptr); w;
          w = ::FindWindowExW(nullptr, w, windowClass.c_str(), nullptr)) {
         DWORD owner = 0;
         ::GetWindowThreadProcessId(w, &owner);
-        if (owner == pid && ::IsWindowVisible(w)) return w;
+        if (owner == pid) return w;
     }
     return nullptr;
 }
+
+// Whether a top-level window is visible: one request, where IsWindowVisible on another
+// process's window asks about its parents too.
+bool IsShown(HWND window) { return (::GetWindowLongW(window, GWL_STYLE) & WS_VISIBLE) != 0; }
 
 bool ChildHasText(HWND window, const std::wstring& childClass) {
     HWND child = ::FindWindowExW(window, nullptr, childClass.c_str(), nullptr);
@@ -75,15 +79,21 @@ bool MeasureOnce(Target& target, bool counted) {
     }
     ::CloseHandle(process.hThread);
 
+    // Polls every millisecond, with as few requests to the Wine server as the state
+    // allows: one to look for the window until it exists (programs make it hidden), then
+    // one to read its style until it shows.
+    HWND found = nullptr;
     HWND window = nullptr;
     for (;;) {
-        window = VisibleWindowOf(process.dwProcessId, target.windowClass);
-        if (window && (target.child == L"-" || ChildHasText(window, target.child))) break;
-        // Polls every millisecond; ends early when the program has ended on its own.
+        if (!found || !::IsWindow(found)) found = WindowOf(process.dwProcessId, target.windowClass);
+        if (found && IsShown(found) && (target.child == L"-" || ChildHasText(found, target.child))) {
+            window = found;
+            break;
+        }
+        // Ends early when the program has ended on its own.
         if (::WaitForSingleObject(process.hProcess, 1) == WAIT_OBJECT_0) break;
         ::QueryPerformanceCounter(&now);
         if (now.QuadPart - start.QuadPart > 30 * frequency.QuadPart) break;
-        window = nullptr;
     }
     ::QueryPerformanceCounter(&now);
     bool ok = window != nullptr;
