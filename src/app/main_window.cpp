@@ -316,11 +316,8 @@ void Form1::CreateControls() {
         const ControlRow& entry = kForm1Design[row];
         // Each option group, and every control after one, starts a group for the arrow keys.
         const bool continuesGroup = entry.kind == Kind::Option && entry.name == previousOptionGroup;
-        HWND control = win::CreateControl(hwnd(), kForm1, row, dpi_, !continuesGroup);
-        controls_[row] = control;
+        HWND control = AddControl(row, !continuesGroup);
         previousOptionGroup = entry.kind == Kind::Option ? entry.name : std::wstring_view{};
-
-        GiveFont(row, false);
         if (entry.kind == Kind::Option && entry.Has(flag::Selected)) ::SendMessageW(control, BM_SETCHECK, BST_CHECKED, 0);
         if (entry.kind == Kind::ScrollBar) {
             // Range and place in one call: as two calls they cost Wine some 2.5 ms of start-up
@@ -333,8 +330,6 @@ void Form1::CreateControls() {
             info.nPos = entry.range.start;
             ::SetScrollInfo(control, SB_CTL, &info, FALSE);
         }
-        Subclass(control);
-        if (!entry.tooltip.empty()) AddTooltip(control, entry.tooltip);
     }
 }
 

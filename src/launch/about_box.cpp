@@ -93,14 +93,7 @@ std::optional<LRESULT> Form2::HandleControlMessage(HWND control, UINT message, W
 void Form2::OnDestroyed() { app_.WindowClosed(); }
 
 void Form2::CreateControls() {
-    for (std::size_t row = 0; row < kForm2.size(); ++row) {
-        const ControlRow& entry = kForm2Design[row];
-        HWND control = win::CreateControl(hwnd(), kForm2, row, dpi_);
-        controls_[row] = control;
-        GiveFont(row, false);
-        Subclass(control);
-        if (!entry.tooltip.empty()) AddTooltip(control, entry.tooltip);
-    }
+    for (std::size_t row = 0; row < kForm2.size(); ++row) AddControl(row);
 }
 
 HBRUSH Form2::OnControlColour(HDC dc, HWND control) {

@@ -28,6 +28,15 @@ HFONT FormWindow::FontOf(std::size_t row) {
     return fonts_.Get(desc);
 }
 
+HWND FormWindow::AddControl(std::size_t row, bool startsGroup) {
+    HWND control = CreateControl(hwnd(), design_, row, dpi_, startsGroup);
+    controls_[row] = control;
+    GiveFont(row, false);
+    Subclass(control);
+    if (!design_[row].tooltip.empty()) AddTooltip(control, design_[row].tooltip);
+    return control;
+}
+
 void FormWindow::ApplyLayout() {
     for (std::size_t row = 0; row < design_.size(); ++row) {
         const RECT r = PixelRect(design_, row, dpi_);

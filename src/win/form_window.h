@@ -42,6 +42,8 @@ protected:
     // Called on a new DPI before the layout: images made at the old one go.
     virtual void OnDpiChanged() {}
 
+    // Creates the row's control as designed, with its font, its hook and its help bubble.
+    HWND AddControl(std::size_t row, bool startsGroup = false);
     // Places the controls as designed at the current DPI, with their fonts.
     void ApplyLayout();
     // The font of a row's control at the current DPI, link look and fitting width.
