@@ -6,6 +6,8 @@
 #include <optional>
 #include <string>
 
+#include "win/system_library.h"
+
 namespace pelkor::app {
 
 // The program's own name: the title of a message box that has none of its own,
@@ -38,6 +40,11 @@ public:
     void EndProgram(int exitCode) override;
     bool StartProgram(const std::wstring& application, const std::wstring& commandLine) override;
     bool OpenWebPage(const std::wstring& address) override;
+
+private:
+    // Only the web pages need these: they load when the first one opens.
+    win::SystemLibrary com_{L"ole32.dll"};
+    win::SystemLibrary shell_{L"shell32.dll"};
 };
 
 // The directory part of a full file name, as the program directory is given:

@@ -33,7 +33,13 @@ bool RealPlatform::OpenWebPage(const std::wstring& address) {
     // The shell may hand the address to a browser through COM; it asks for an
     // apartment-threaded caller without OLE1 DDE. Balanced here, so it holds
     // whoever calls.
-    const HRESULT com = ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+    const auto initialize = com_.Get<decltype(::CoInitializeEx)>("CoInitializeEx");
+    const auto uninitialize = com_.Get<decltype(::CoUninitialize)>("CoUninitialize");
+    const auto execute = shell_.Get<decltype(::ShellExecuteExW)>("ShellExecuteExW");
+    if (!execute) return false;
+    const HRESULT com = initialize && uninitialize
+                            ? initialize(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE)
+                            : E_NOTIMPL;
     SHELLEXECUTEINFOW info{};
     info.cbSize = sizeof(info);
     // The result must say whether the browser was started, and the shell must not
@@ -42,8 +48,8 @@ bool RealPlatform::OpenWebPage(const std::wstring& address) {
     info.lpVerb = L"open";
     info.lpFile = address.c_str();
     info.nShow = SW_SHOWNORMAL;
-    const bool opened = ::ShellExecuteExW(&info) != FALSE;
-    if (SUCCEEDED(com)) ::CoUninitialize();
+    const bool opened = execute(&info) != FALSE;
+    if (SUCCEEDED(com)) uninitialize();
     return opened;
 }
 

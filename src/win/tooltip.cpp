@@ -22,7 +22,8 @@ bool Tooltip::EnsureControl() {
     if (tip_) return true;
     if (failed_) return false;  // tried once: a system without the control shows no bubbles
     const INITCOMMONCONTROLSEX classes{sizeof(classes), ICC_BAR_CLASSES};
-    if (::InitCommonControlsEx(&classes)) {
+    const auto init = commonControls_.Get<decltype(::InitCommonControlsEx)>("InitCommonControlsEx");
+    if (init && init(&classes)) {
         tip_ = ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
                                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner_, nullptr,
                                  ::GetModuleHandleW(nullptr), nullptr);

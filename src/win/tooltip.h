@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "win/system_library.h"
+
 namespace pelkor::win {
 
 class Tooltip {
@@ -35,6 +37,8 @@ private:
 
     bool EnsureControl();
 
+    // Loaded with the first bubble.
+    SystemLibrary commonControls_{L"comctl32.dll"};
     HWND owner_ = nullptr;
     std::vector<Tool> tools_;
     // Owned by owner_, so destroyed with it; a Window destroys its window before its members.
