@@ -1,4 +1,5 @@
 # Cross-compiles for 64-bit Windows with Debian's mingw-w64.
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 set(TOOLCHAIN_PREFIX x86_64-w64-mingw32)
+set(PELKOR_WINE_LOADER wine64)
 include(${CMAKE_CURRENT_LIST_DIR}/mingw-w64.cmake)

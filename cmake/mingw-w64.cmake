@@ -11,8 +11,15 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 
-# Test executables are Windows programs: ctest runs them through Wine.
-find_program(WINE_PROGRAM NAMES wine)
-if(WINE_PROGRAM)
-  set(CMAKE_CROSSCOMPILING_EMULATOR ${WINE_PROGRAM})
+# Test executables are Windows programs: ctest runs them through Wine, with Debian's
+# loader for the build's processor (PELKOR_WINE_LOADER, set by the including file).
+# Debian's wine command would start the 32-bit loader first whenever 32-bit Wine is
+# installed, which under emulation costs an emulated start for every 64-bit program.
+find_program(PELKOR_WINE NAMES ${PELKOR_WINE_LOADER} PATHS /usr/lib/wine NO_DEFAULT_PATH)
+if(NOT PELKOR_WINE)
+  find_program(PELKOR_WINE NAMES wine)
+endif()
+if(PELKOR_WINE)
+  set(WINE_PROGRAM ${PELKOR_WINE})
+  set(CMAKE_CROSSCOMPILING_EMULATOR ${PELKOR_WINE})
 endif()

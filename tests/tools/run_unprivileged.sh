@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
 # Runs a test program under Wine as an unprivileged user with a Wine prefix of its own:
 # root ignores the read-only attribute, an ordinary user does not.
-#   run_unprivileged.sh PREFIX_DIR TEST_EXE [ARGS...]
+#   run_unprivileged.sh WINE PREFIX_DIR TEST_EXE [ARGS...]
+# WINE is the Wine loader for the test program's processor.
 # The other user's Wine gets a display of its own and is shut down afterwards, so that
 # nothing of it stays on the tests' display or outlives the test.
 set -euo pipefail
-prefix="$1"; shift
+wine="$1"; prefix="$2"; shift 2
 if [ "$(id -u)" -ne 0 ]; then
-  exec wine "$@"
+  exec "$wine" "$@"
 fi
 uid=65534
 as_user() {
@@ -35,9 +36,9 @@ if [ ! -f "$prefix/.ready" ] ||
   rm -rf "$prefix"
   mkdir -p "$prefix/home"
   chown -R "$uid:$uid" "$prefix"
-  as_user wineboot -i >/dev/null 2>&1 </dev/null
+  as_user "$wine" wineboot -i >/dev/null 2>&1 </dev/null
   touch "$prefix/.ready"
 fi
 # Its Wine services start here, away from the test runner's output.
-as_user wine cmd /c exit >/dev/null 2>&1 </dev/null || true
-as_user wine "$@"
+as_user "$wine" cmd /c exit >/dev/null 2>&1 </dev/null || true
+as_user "$wine" "$@"
