@@ -19,6 +19,12 @@ esac
 
 log() { printf '== %s\n' "$*" >&2; }
 
+as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
+apt_install() {
+  as_root env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=600 install -y -qq \
+    --no-install-recommends "$@" >/dev/null
+}
+
 ensure_packages() {
   local missing=()
   for p in "${PACKAGES[@]}"; do
@@ -26,46 +32,125 @@ ensure_packages() {
   done
   [ ${#missing[@]} -eq 0 ] && return 0
   log "installing ${missing[*]}"
-  local sudo=""
-  [ "$(id -u)" -eq 0 ] || sudo="sudo"
-  $sudo apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+  as_root apt-get -o DPkg::Lock::Timeout=600 update -qq
+  apt_install "${missing[@]}"
 }
 
-# Debian's 32-bit Wine loader. Once it is there, Debian's wine command starts every
-# program with it, 64-bit ones too, so a Wine prefix then needs its 32-bit half.
+# Debian's Wine loaders. Once 32-bit Wine is installed, Debian's wine command starts the
+# 32-bit one first, even for 64-bit programs: the scripts call the loader they need.
 WINE32_LOADER=/usr/lib/wine/wine
-# yes when this machine can run the 32-bit build's programs under Wine (ensure_wine32).
+WINE64_LOADER=/usr/lib/wine/wine64
+# The loader for the build's own programs (wine_env sets it), and for Wine's own tools,
+# which are 64-bit in the 64-bit prefixes the scripts make.
+WINE=wine
+WINE_TOOL=wine
+# yes when this machine can run the 32-bit build's programs under Wine (ensure_wine32);
+# WINE32_HOW says how, or why not.
 WINE32=no
+WINE32_HOW=""
+# yes when 32-bit x86 programs run here only under qemu-user's emulator.
+EMULATED32=no
 
-# 32-bit Wine, for the 32-bit build. It is installed only where 32-bit x86 programs run
-# at all: on a machine whose kernel runs none (some virtual machines), it could not start,
-# and would take every Wine program down with it.
-ensure_wine32() {
-  if "$WINE32_LOADER" --version >/dev/null 2>&1; then WINE32=yes; return 0; fi
-  if [ -e "$WINE32_LOADER" ]; then
-    log "$WINE32_LOADER is installed but cannot run: every wine command fails here; remove wine32:i386"
-    exit 1
+runs_i386() { /lib/ld-linux.so.2 --version >/dev/null 2>&1; }
+
+BINFMT=/proc/sys/fs/binfmt_misc
+# The i386 ELF header, as qemu's own binfmt table gives it: 32-bit, little-endian,
+# executables and shared objects of machine 3.
+I386_MAGIC='\x7fELF\x01\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00\x02\x00\x03\x00'
+I386_MASK='\xff\xff\xff\xff\xff\xfe\xfe\x00\xff\xff\xff\xff\xff\xff\xff\xff\xfe\xff\xff\xff'
+
+# Where the kernel runs no 32-bit code, i386 programs can still run under qemu-user's
+# emulator. Debian's qemu-user-static registers no i386 handler on amd64, since it
+# expects native support: one is registered here, with F so that the kernel opens the
+# emulator once and it serves in any mount namespace. Fails with WINE32_HOW set.
+enable_i386_emulation() {
+  if [ ! -e "$BINFMT/register" ] && ! as_root mount -t binfmt_misc binfmt_misc "$BINFMT" 2>/dev/null; then
+    WINE32_HOW="binfmt_misc cannot be mounted here"
+    return 1
   fi
-  local sudo="" apt=(apt-get -o DPkg::Lock::Timeout=600)
-  [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  if [ ! -x /usr/bin/qemu-i386-static ]; then
+    log "installing qemu-user-static, to run 32-bit programs under emulation"
+    apt_install qemu-user-static || { WINE32_HOW="qemu-user-static could not be installed"; return 1; }
+  fi
+  if [ ! -e "$BINFMT/qemu-i386" ]; then
+    log "registering qemu-i386-static with binfmt_misc for i386 programs"
+    printf '%s' ":qemu-i386:M::$I386_MAGIC:$I386_MASK:/usr/bin/qemu-i386-static:F" |
+      as_root tee "$BINFMT/register" >/dev/null 2>&1 ||
+      { WINE32_HOW="the i386 handler could not be registered with binfmt_misc"; return 1; }
+  fi
+  [ "$(head -1 "$BINFMT/qemu-i386")" = enabled ] || echo 1 | as_root tee "$BINFMT/qemu-i386" >/dev/null
+  runs_i386 || { WINE32_HOW="i386 programs do not start even under qemu-user"; return 1; }
+}
+
+# An apt pin that kept wine32:i386 off a machine where it could not run: where 32-bit
+# programs run, it only stands in the way.
+remove_wine32_pin() {
+  local file
+  for file in /etc/apt/preferences /etc/apt/preferences.d/*; do
+    [ -f "$file" ] && grep -qiE '^Package:.*\bwine32\b' "$file" && grep -qE '^Pin-Priority: *-' "$file" || continue
+    log "removing $file, an apt pin against wine32:i386: 32-bit programs run here"
+    as_root rm -f "$file"
+  done
+}
+
+# The emulated start's own costs cut where they lie (scripts/emulation): built for the
+# 32-bit processes and, as an empty stand-in, for the 64-bit ones, since both inherit
+# LD_PRELOAD ("$LIB" picks the right one).
+EMULATION_LIB=""
+build_emulation_fix() {
+  local dir="$BUILD/emulation" src="$ROOT/scripts/emulation/mmap_noreplace.c"
+  local lib32="$dir/lib/i386-linux-gnu/libpelkor_mmap.so" lib64="$dir/lib/x86_64-linux-gnu/libpelkor_mmap.so"
+  if [ ! -e "$lib32" ] || [ "$src" -nt "$lib32" ] || [ ! -e "$lib64" ]; then
+    command -v gcc >/dev/null || apt_install gcc
+    mkdir -p "$(dirname "$lib32")" "$(dirname "$lib64")"
+    gcc -m32 -O2 -fPIC -ffreestanding -fno-stack-protector -c "$src" -o "$dir/mmap_noreplace.o"
+    ld -m elf_i386 -shared -o "$lib32" "$dir/mmap_noreplace.o"
+    : | gcc -x c -fPIC -shared -nostdlib -o "$lib64" -
+  fi
+  EMULATION_LIB="$dir/\$LIB/libpelkor_mmap.so"
+}
+
+# 32-bit Wine, for the 32-bit build: natively where the kernel runs 32-bit code, else
+# under qemu-user emulation where that can be set up; else none, and WINE32_HOW says why.
+ensure_wine32() {
+  WINE32=no
   # Debian lists i386 packages only once the architecture is added and the lists read anew.
-  dpkg --print-foreign-architectures | grep -qx i386 || $sudo dpkg --add-architecture i386
-  local listed=no
+  if ! dpkg --print-foreign-architectures | grep -qx i386; then
+    as_root dpkg --add-architecture i386
+    as_root apt-get -o DPkg::Lock::Timeout=600 update -qq
+  fi
   if ! dpkg-query -W -f='${Status}' libc6:i386 2>/dev/null | grep -q 'install ok installed'; then
     log "installing libc6:i386, to see whether this machine runs 32-bit programs"
-    $sudo "${apt[@]}" update -qq
-    listed=yes
-    DEBIAN_FRONTEND=noninteractive $sudo "${apt[@]}" install -y -qq --no-install-recommends libc6:i386 >/dev/null
+    apt_install libc6:i386 || { as_root apt-get -o DPkg::Lock::Timeout=600 update -qq; apt_install libc6:i386; }
   fi
-  if ! /lib/ld-linux.so.2 --version >/dev/null 2>&1; then
-    log "this machine runs no 32-bit x86 programs, so no 32-bit Wine: wine32:i386 is left out"
+  if [ -e "$BINFMT/qemu-i386" ] && runs_i386; then
+    EMULATED32=yes
+  elif runs_i386; then
+    EMULATED32=no
+  elif enable_i386_emulation; then
+    EMULATED32=yes
+  else
+    log "no 32-bit Wine: this kernel runs no 32-bit x86 code, and $WINE32_HOW"
     return 0
   fi
-  log "installing wine32:i386"
-  [ "$listed" = yes ] || $sudo "${apt[@]}" update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo "${apt[@]}" install -y -qq --no-install-recommends wine32:i386 >/dev/null
+  remove_wine32_pin
+  if [ ! -x "$WINE32_LOADER" ]; then
+    log "installing wine32:i386"
+    apt_install wine32:i386
+  fi
+  if [ "$EMULATED32" = yes ]; then
+    build_emulation_fix
+    WINE32_HOW="under qemu-user emulation (binfmt_misc handler qemu-i386)"
+  else
+    WINE32_HOW="natively"
+  fi
+  if ! LD_PRELOAD="$EMULATION_LIB" "$WINE32_LOADER" --version >/dev/null 2>&1; then
+    WINE32_HOW="$WINE32_LOADER does not start"
+    log "no 32-bit Wine: $WINE32_HOW"
+    return 0
+  fi
   WINE32=yes
+  log "32-bit programs run $WINE32_HOW"
 }
 
 # For scripts/run and scripts/bench, which start the build's programs.
@@ -109,6 +194,18 @@ wine_env() {
   export WINEARCH=win64
   export WINEDEBUG=-all
   export WINEDLLOVERRIDES="mscoree,mshtml="
+  if [ "$ARCH" = i686 ]; then WINE="$WINE32_LOADER"; else WINE="$WINE64_LOADER"; fi
+  [ -x "$WINE" ] || WINE=wine
+  WINE_TOOL="$WINE64_LOADER"
+  [ -x "$WINE_TOOL" ] || WINE_TOOL=wine
+  # Emulated 32-bit Wine: a 64-bit prefix starts it too, for its 32-bit half.
+  if [ -x "$WINE32_LOADER" ] && [ -e "$BINFMT/qemu-i386" ]; then
+    build_emulation_fix
+    case " ${LD_PRELOAD:-} " in
+      *" $EMULATION_LIB "*) ;;
+      *) export LD_PRELOAD="$EMULATION_LIB${LD_PRELOAD:+ $LD_PRELOAD}" ;;
+    esac
+  fi
 }
 
 XVFB_PID=""
@@ -125,14 +222,14 @@ start_display() {
 # The project's own prefix: what the tests and screenshots rely on.
 tune_prefix() {
   # One virtual desktop, so windows get Wine's own frames with no window manager.
-  wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1 </dev/null
-  wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1 </dev/null
+  "$WINE_TOOL" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1 </dev/null
+  "$WINE_TOOL" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1 </dev/null
   # Japanese faces the program asks for, mapped to the IPA fonts Debian ships.
   local face
   for face in 'ＭＳ Ｐゴシック' 'MS PGothic' 'MS UI Gothic'; do
-    wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /d IPAPGothic /f >/dev/null 2>&1 </dev/null
+    "$WINE_TOOL" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /d IPAPGothic /f >/dev/null 2>&1 </dev/null
   done
-  wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'ＭＳ ゴシック' /d IPAGothic /f >/dev/null 2>&1 </dev/null
+  "$WINE_TOOL" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'ＭＳ ゴシック' /d IPAGothic /f >/dev/null 2>&1 </dev/null
   # Wine's own faces (Marlett draws the caption buttons): Debian's Wine 8 looks for them
   # under a path it cannot resolve, so they go where every Windows font lies.
   cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
@@ -162,7 +259,7 @@ warm_wine() {
   wineserver -p >/dev/null 2>&1 </dev/null || true  # one may be running already
   if [ ! -f "$WINEPREFIX/.pelkor-ready" ]; then
     log "preparing the Wine prefix $WINEPREFIX"
-    wineboot -i >/dev/null 2>&1 </dev/null || true
+    "$WINE_TOOL" wineboot -i >/dev/null 2>&1 </dev/null || true
     [ -n "${PELKOR_PLAIN_WINE:-}" ] || tune_prefix
     touch "$WINEPREFIX/.pelkor-ready"
     # Preparing a prefix leaves a second copy of Wine's service manager running; with two
@@ -175,6 +272,6 @@ warm_wine() {
   mkdir -p "$BUILD/scratch-drive"
   ln -sfn "$BUILD/scratch-drive" "$WINEPREFIX/dosdevices/r:"
   export PELKOR_SCRATCH_DRIVE=R:
-  wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1 </dev/null
-  wine cmd /c exit >/dev/null 2>&1 </dev/null || true
+  "$WINE_TOOL" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1 </dev/null
+  "$WINE_TOOL" cmd /c exit >/dev/null 2>&1 </dev/null || true
 }
