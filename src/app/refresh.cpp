@@ -24,9 +24,11 @@ std::wstring WithoutFolder(const std::wstring& value) {
 
 void Form1::ShowCurrentSettings() {
     const std::wstring directory = ProgramDirectory();
-    // Each group of reads starts with the file name built anew and its section set.
+    // Where gr.ini is, worked out once for the whole refresh.
+    const std::wstring iniFile = settings::IniPathFor(directory);
+    // Each group of reads starts with the file name set anew and its section set.
     auto beginGroup = [&](std::wstring_view sectionName) {
-        ini_.IniFileName = settings::IniPathFor(directory);
+        ini_.IniFileName = iniFile;
         ini_.IniSection = sectionName;
     };
     auto read = [&](std::wstring_view keyName) { return settings::ReadSetting(ini_, keyName); };

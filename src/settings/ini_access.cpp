@@ -5,13 +5,19 @@
 #include <cstring>
 
 #include "settings/catalogue.h"
+#include "settings/virtual_store.h"
 #include "win/failure.h"
 #include "win/text.h"
 
 namespace pelkor::settings {
 
 std::wstring IniPathFor(const std::wstring& programDirectory) {
-    return programDirectory + L"\\" + std::wstring(kIniName);
+    std::wstring beside = programDirectory + L"\\" + std::wstring(kIniName);
+    if constexpr (kFollowsVirtualStore) {
+        // Where the game's writes went to a per-user copy, that copy is the game's gr.ini.
+        if (std::wstring copy = VirtualStoreCopyOf(beside); !copy.empty()) return copy;
+    }
+    return beside;
 }
 
 std::wstring ReadSetting(IniState& state, std::wstring_view key) {

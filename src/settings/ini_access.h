@@ -20,6 +20,7 @@ struct IniState {
 };
 
 // Program directory + "\" + "gr.ini", joined without a test: a drive root gives two backslashes.
+// In the 64-bit build, the user's VirtualStore copy of that file instead, where one exists.
 std::wstring IniPathFor(const std::wstring& programDirectory);
 
 // Reads IniKey = key of IniSection from IniFileName; a missing file, section or key

@@ -18,6 +18,8 @@ using app::Ctl;
 class FormTest : public ::testing::Test {
 protected:
     FormTest() : platform_(game_.path()) {}
+    // The game folder under `parent` instead of the temporary directory.
+    explicit FormTest(const std::wstring& parent) : game_(true, L"", parent), platform_(game_.path()) {}
     ~FormTest() override { app_.reset(); }
 
     // Starts the program on the folder as it is now; false when it ended at start-up.

@@ -31,11 +31,11 @@ void RemoveTree(const std::wstring& path) {
 
 }  // namespace
 
-GameFolder::GameFolder(bool withPalettes, const std::wstring& nameSuffix) {
+GameFolder::GameFolder(bool withPalettes, const std::wstring& nameSuffix, const std::wstring& parent) {
     wchar_t temp[MAX_PATH];
     ::GetTempPathW(MAX_PATH, temp);
     static unsigned counter = 0;
-    path_ = std::wstring(temp) + L"pelkor-" + std::to_wstring(::GetCurrentProcessId()) + L"-" +
+    path_ = (parent.empty() ? std::wstring(temp) : parent + L"\\") + L"pelkor-" + std::to_wstring(::GetCurrentProcessId()) + L"-" +
             std::to_wstring(++counter) + nameSuffix;
     if (!path_.empty() && path_.back() == L'\\') path_.pop_back();
     RemoveTree(path_);

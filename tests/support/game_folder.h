@@ -1,5 +1,6 @@
 #pragma once
-// A scratch game folder under the temporary directory, removed afterwards.
+// A scratch game folder, under the temporary directory unless a parent is given, removed
+// afterwards.
 #include <windows.h>
 
 #include <string>
@@ -10,7 +11,8 @@ namespace pelkor::test {
 class GameFolder {
 public:
     // Makes the folder with an empty Palettes folder in it (unless withPalettes is false).
-    explicit GameFolder(bool withPalettes = true, const std::wstring& nameSuffix = L"");
+    explicit GameFolder(bool withPalettes = true, const std::wstring& nameSuffix = L"",
+                        const std::wstring& parent = L"");
     ~GameFolder();
     GameFolder(const GameFolder&) = delete;
     GameFolder& operator=(const GameFolder&) = delete;
