@@ -52,7 +52,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     if (!window) return 1;
 #ifdef PELKOR_BARE_CONTROLS
     for (const std::size_t row : pelkor::win::ZOrder(pelkor::app::kForm1)) {
-        pelkor::win::CreateControl(window, pelkor::app::kForm1, row, dpi);
+        pelkor::win::CreateControl(window, pelkor::app::kForm1, row, dpi, pelkor::win::Language::Japanese);
     }
 #endif
     ::ShowWindow(window, SW_SHOW);

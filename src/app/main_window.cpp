@@ -36,7 +36,7 @@ void Form1::Load() {
     const SIZE size = OuterSize(win::DpiOf(nullptr));
     const POINT at = win::CentredOnPrimaryMonitor(size);
     const RECT place{at.x, at.y, at.x + size.cx, at.y + size.cy};
-    if (!CreateHidden(kClassName, kForm1Caption, kStyle, kExStyle, &place)) return;
+    if (!CreateHidden(kClassName, std::wstring(kForm1Caption.In(TextLanguage())).c_str(), kStyle, kExStyle, &place)) return;
     Form_Load();
 }
 

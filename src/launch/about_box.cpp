@@ -41,7 +41,7 @@ void Form2::Label4_Click() { OpenPage(app_.platform(), hwnd(), kHomePage); }
 
 bool Form2::Create() {
     RegisterWindowClass(kClassName, nullptr, nullptr);
-    if (!CreateHidden(kClassName, kForm2Caption, kStyle, kExStyle)) return false;
+    if (!CreateHidden(kClassName, std::wstring(kForm2Caption.In(TextLanguage())).c_str(), kStyle, kExStyle)) return false;
     const SIZE outer = win::OuterSizeFor(
         {win::TwipsToPixels(kForm2ClientWidth, dpi_), win::TwipsToPixels(kForm2ClientHeight, dpi_)}, kStyle,
         kExStyle, dpi_);

@@ -101,7 +101,7 @@ std::vector<std::size_t> ZOrder(Design design) {
     return order;
 }
 
-HWND CreateControl(HWND parent, Design design, std::size_t row, int dpi, bool startsGroup) {
+HWND CreateControl(HWND parent, Design design, std::size_t row, int dpi, Language language, bool startsGroup) {
     const ControlRow& entry = design[row];
     const ClassAndStyle cs = ClassFor(entry);
     DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | cs.style;
@@ -110,7 +110,7 @@ HWND CreateControl(HWND parent, Design design, std::size_t row, int dpi, bool st
     if (entry.tab && !unselectedOption) style |= WS_TABSTOP;
     if (startsGroup) style |= WS_GROUP;
     const RECT r = PixelRect(design, row, dpi);
-    const std::wstring caption(entry.caption);
+    const std::wstring caption(entry.caption.In(language));
     return ::CreateWindowExW(cs.exStyle, cs.className, caption.c_str(), style, r.left, r.top,
                              r.right - r.left, r.bottom - r.top, parent,
                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + row)),

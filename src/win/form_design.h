@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "win/gdi_cache.h"
+#include "win/language.h"
 
 namespace pelkor::win {
 
@@ -34,14 +35,14 @@ struct ControlRow {
     std::wstring_view name;
     int index;                    // element of a control array, or -1
     std::wstring_view container;  // empty: the window's client area
-    std::wstring_view caption;
+    Text caption;
     int left, top, width, height;
     COLORREF text = kNoColour;
     COLORREF back = kNoColour;  // label background or push-button face
     FontId font = FontId::Default;
     int tab = 0;  // place in the tab order; 0 takes no focus
     unsigned flags = 0;
-    std::wstring_view tooltip = {};
+    Text tooltip = {};
     ScrollRange range = {};
     int image = 0;  // icon resource drawn by a picture box
 
@@ -81,6 +82,7 @@ std::vector<std::size_t> ZOrder(Design design);
 
 // Creates the child control of a row (hidden layout aside, nothing else is set). A new
 // child goes below its siblings, so creating rows in ZOrder gives the tab order.
-HWND CreateControl(HWND parent, Design design, std::size_t row, int dpi, bool startsGroup = false);
+HWND CreateControl(HWND parent, Design design, std::size_t row, int dpi, Language language,
+                   bool startsGroup = false);
 
 }  // namespace pelkor::win

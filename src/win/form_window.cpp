@@ -29,11 +29,11 @@ HFONT FormWindow::FontOf(std::size_t row) {
 }
 
 HWND FormWindow::AddControl(std::size_t row, bool startsGroup) {
-    HWND control = CreateControl(hwnd(), design_, row, dpi_, startsGroup);
+    HWND control = CreateControl(hwnd(), design_, row, dpi_, language_, startsGroup);
     controls_[row] = control;
     GiveFont(row, false);
     Subclass(control);
-    if (!design_[row].tooltip.empty()) AddTooltip(control, design_[row].tooltip);
+    if (!design_[row].tooltip.empty()) AddTooltip(control, design_[row].tooltip.In(language_));
     return control;
 }
 

@@ -21,6 +21,8 @@ public:
     // Read-only views for tests and tools.
     HWND Control(std::size_t row) const { return controls_[row]; }
     int Dpi() const { return dpi_; }
+    // The rendition of the design's texts that the window shows.
+    Language TextLanguage() const { return language_; }
     bool LinkHighlighted() const { return linkHighlighted_; }
 
 protected:
@@ -64,6 +66,7 @@ protected:
     bool IsLitLink(std::size_t row) const { return row == linkRow_ && linkHighlighted_; }
 
     Design design_;
+    Language language_ = Language::Japanese;
     int dpi_ = kDefaultDpi;
     FontCache fonts_{kDefaultDpi};
     BrushCache brushes_;
