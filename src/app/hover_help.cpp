@@ -6,54 +6,63 @@ namespace pelkor::app {
 
 void Form1::Form_MouseMove() {
     SetCaption(Ctl(L"lblMes"),
-               L"各項目の青色の窓が現在設定済みの値です。\u3000実行ボタンのない項目は操作後すぐ設定に反映されます。");
+               Shown({L"各項目の青色の窓が現在設定済みの値です。\u3000実行ボタンのない項目は操作後すぐ設定に反映されます。",
+                      L"Each item's blue box shows its current value. Items without an Apply button change as soon as you choose."}));
 }
 
 void Form1::Frame1_MouseMove() {
     // Only the palette frame's surface puts the link back to its resting look.
     SetLinkLook(false);
     SetCaption(Ctl(L"lblMes"),
-               L"別途入手したパレットファイル(*.pal)を選択した後「パレット変更」を押してください。 "
-               L"「パレットWeb情報」もご覧下さい。");
+               Shown({L"別途入手したパレットファイル(*.pal)を選択した後「パレット変更」を押してください。 "
+               L"「パレットWeb情報」もご覧下さい。",
+                      L"Choose a palette file (*.pal) you got elsewhere, then press Change palette. See also Palettes on the web."}));
 }
 
 void Form1::Frame3_MouseMove() {
     SetCaption(Ctl(L"lblMes"),
-               L"スクリーンショットのサイズを選択します。\u3000貴方がお使いのモニタのスペックを確認してから変更しましょう。"
-               L"\u3000操作後すぐ設定に反映されます。");
+               Shown({L"スクリーンショットのサイズを選択します。\u3000貴方がお使いのモニタのスペックを確認してから変更しましょう。"
+               L"\u3000操作後すぐ設定に反映されます。",
+                      L"Choose the screenshot size. Check what your monitor can show before you change it. It takes effect at once."}));
 }
 
 void Form1::Frame4_MouseMove() {
     SetCaption(Ctl(L"lblMes"),
-               L"視点変更が出来ますが通常は初期値デフォルト(default)をお勧めします。\u3000"
-               L"「実行」もしくは「初期化」を押すと設定変更されます。");
+               Shown({L"視点変更が出来ますが通常は初期値デフォルト(default)をお勧めします。\u3000"
+               L"「実行」もしくは「初期化」を押すと設定変更されます。",
+                      L"You can change the camera view, but default is recommended. Press Apply or Reset to change it."}));
 }
 
 void Form1::Frame2_MouseMove() {
     SetCaption(Ctl(L"lblMes"),
-               L"数値を直接書き込んで「実行」を押してください。\u3000[時間上限 30000 ステップ上限 30] "
-               L"ゼロ以上の整数限定。 初期値(600/5)です。");
+               Shown({L"数値を直接書き込んで「実行」を押してください。\u3000[時間上限 30000 ステップ上限 30] "
+               L"ゼロ以上の整数限定。 初期値(600/5)です。",
+                      L"Type the numbers and press Apply. [Length up to 30000, step up to 30] Whole numbers from 0; default 600/5."}));
 }
 
 void Form1::Frame5_MouseMove() {
     SetCaption(Ctl(L"lblMes"),
-               L"トラックのプレビュー時に動作が遅い場合は、オブジェクトを表示しない設定(OFF)で改善される場合があります。"
-               L"通常はONでかまいません。");
+               Shown({L"トラックのプレビュー時に動作が遅い場合は、オブジェクトを表示しない設定(OFF)で改善される場合があります。"
+               L"通常はONでかまいません。",
+                      L"If track previews are slow, turning the objects OFF may help. ON is fine normally."}));
 }
 
 void Form1::Frame7_MouseMove() {
     SetCaption(Ctl(L"lblMes"),
-               L"ゲーム中に頻繁にコマ落ちする場合に「ON」にします。偶にあるコマ落ちは問題外。通常は「OFF」で十分です。");
+               Shown({L"ゲーム中に頻繁にコマ落ちする場合に「ON」にします。偶にあるコマ落ちは問題外。通常は「OFF」で十分です。",
+                      L"Turn it ON if the game often skips frames; an occasional skip is no reason. OFF is normally enough."}));
 }
 
 void Form1::Frame9_MouseMove() {
     SetCaption(Ctl(L"lblMes"),
-               L"タイヤとボディの表示を適正化します。\u3000効果は完璧ではありませんが通常はONにしておきましょう。");
+               Shown({L"タイヤとボディの表示を適正化します。\u3000効果は完璧ではありませんが通常はONにしておきましょう。",
+                      L"Makes tyres and bodies show properly. Not perfect, but normally leave it ON."}));
 }
 
 void Form1::Option1_MouseMove(short) {
     SetCaption(Ctl(L"lblMes"),
-               L"ビデオメモリの値を設定します。あえて選択する意味はないと思われますので「自動検知」にしておきましょう。");
+               Shown({L"ビデオメモリの値を設定します。あえて選択する意味はないと思われますので「自動検知」にしておきましょう。",
+                      L"Sets the video memory. There is little reason to choose a size: leave it at Automatic."}));
 }
 
 void Form1::lblLink1_MouseMove() {

@@ -139,12 +139,12 @@ void Form1::WriteKeysAndRefresh(std::initializer_list<KeyWrite> writes) {
     ShowCurrentSettings();
 }
 
-void Form1::ShowWriteFailure() { settings::ShowWriteFailure(platform(), hwnd()); }
+void Form1::ShowWriteFailure() { settings::ShowWriteFailure(platform(), hwnd(), TextLanguage()); }
 
-int Form1::ShowMessage(const std::wstring& text, const wchar_t* title, UINT type) {
+int Form1::ShowMessage(const Message& message) {
     // Before the window is first shown, a hidden owner would only hide the box's place.
     HWND owner = ::IsWindowVisible(hwnd()) ? hwnd() : nullptr;
-    return platform().ShowMessageBox(owner, text, title ? std::optional<std::wstring>(title) : std::nullopt, type);
+    return app::ShowMessage(platform(), owner, message, TextLanguage());
 }
 
 namespace {

@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "app/form1_design.h"
+#include "app/messages.h"
 #include "settings/ini_access.h"
 #include "win/gdi_cache.h"
 #include "win/handles.h"
@@ -105,7 +106,7 @@ private:
     // Writes the three camera value labels (Command7, and Command6 after its reset).
     void WriteCameraLabels();
     void ShowWriteFailure();
-    int ShowMessage(const std::wstring& text, const wchar_t* title, UINT type);
+    int ShowMessage(const Message& message);
     // Lists the folder's palettes; `written` is the folder's time of last writing.
     void FillFileList(const std::wstring& folder, FILETIME written);
     // Fills the list with the folder's *.pal files, unless it shows them already.

@@ -84,7 +84,9 @@ void Form1::ShowCurrentSettings() {
             SetCaption(valueLabels[i], value);
             if (value != settings::value::Default) SetScrollPosition(bars[i], settings::ToInteger16(value));
         }
-        SetCaption(Ctl(L"lblNow4"), L" 上下 " + txt4[2] + L" \u3000 左右 " + txt4[3] + L" \u3000 拡大 " + txt4[4]);
+        const std::wstring tilt(Shown({L" 上下 ", L" Tilt "})), turn(Shown({L" \u3000 左右 ", L"   Turn "})),
+            zoom(Shown({L" \u3000 拡大 ", L"   Zoom "}));
+        SetCaption(Ctl(L"lblNow4"), tilt + txt4[2] + turn + txt4[3] + zoom + txt4[4]);
 
         // The three switches. FasterTrackPreview runs the other way: 0 means the objects are shown.
         struct Switch {
@@ -117,7 +119,7 @@ void Form1::ShowCurrentSettings() {
         txt7[2] = read(key::VideoMemory);
         for (const settings::VideoMemoryRow& row : settings::kVideoMemory) {
             if (txt7[2] != row.stored) continue;
-            SetCaption(Ctl(L"lblNow7"), row.caption);
+            SetCaption(Ctl(L"lblNow7"), Shown(row.caption));
             SelectOption(L"Option1", row.option);
             break;
         }
@@ -131,8 +133,7 @@ void Form1::ShowCurrentSettings() {
         txt9[2] = read(key::ScreenshotFormat);
         SetCaption(Ctl(L"lblNow9"), L" " + txt9[2]);
     } catch (const std::exception&) {
-        ShowMessage(L"セッティングが出来ません。\u3000\r\n\r\nプログラムを終了します。", L"エラー\u3000No.01",
-                    MB_OK | MB_ICONSTOP);
+        ShowMessage(kError01);
         app_.EndAfterFailure();
     }
 }

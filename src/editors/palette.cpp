@@ -23,7 +23,7 @@ void Form1::Command1_Click() {
     // always has its file selected in the list.
     const std::wstring name = SelectedName(Control(Ctl(L"File1")));
     if (Text1.empty() || name.empty()) {
-        ShowMessage(L"パレットファイルを指定してください。\u3000\u3000", L"エラー No.04", MB_OK | MB_ICONEXCLAMATION);
+        ShowMessage(kError04);
         return;
     }
     WriteKeysAndRefresh(

@@ -48,8 +48,7 @@ void Form1::Command5_Click() {
         }
         if (stage == Stage::BothBoxes) SetCaption(lengthBox, txt2[2]);
         SetCaption(stepBox, txt2[3]);
-        ShowMessage(L"数値が範囲外です。\u3000\u3000\r\n\r\n実行しませんでした。", L"エラー No.03",
-                    MB_OK | MB_ICONEXCLAMATION);
+        ShowMessage(kError03);
         return;
     }
     ShowCurrentSettings();

@@ -37,7 +37,7 @@ void Form2::Form_MouseMove() {
 
 void Form2::Label4_MouseMove() { SetLinkLook(true); }
 
-void Form2::Label4_Click() { OpenPage(app_.platform(), hwnd(), kHomePage); }
+void Form2::Label4_Click() { OpenPage(app_.platform(), hwnd(), kHomePage, TextLanguage()); }
 
 bool Form2::Create() {
     RegisterWindowClass(kClassName, nullptr, nullptr);

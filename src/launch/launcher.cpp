@@ -19,7 +19,7 @@ void Form1::Command4_Click() {
         // Any failure on the way (no memory for the path) is a game that did not start.
     }
     if (!started) {
-        ShowMessage(L"GeneRally.exeを起動できません。\u3000", L"エラー\u3000No.05", MB_OK | MB_ICONSTOP);
+        ShowMessage(app::kError05);
         return;
     }
     app_.EndAfterLaunch();

@@ -5,29 +5,28 @@
 #include <shellapi.h>
 
 #include "app/main_window.h"
+#include "app/messages.h"
 #include "app/platform.h"
 
 namespace pelkor::launch {
 namespace {
 
-constexpr wchar_t kAccessFailure[] =
-    L"アクセスできませんでした。\r\n\r\nInternet Explorer もしくは Net環境の設定を確認してください。";
 
 }  // namespace
 
-void OpenPage(app::Platform& platform, HWND owner, std::wstring_view page) {
+void OpenPage(app::Platform& platform, HWND owner, std::wstring_view page, win::Language language) {
     if (platform.OpenWebPage(PageAddress(page))) return;
     // No title and no icon of its own: the box bears the program's name.
-    platform.ShowMessageBox(owner, kAccessFailure, std::nullopt, MB_OK);
+    app::ShowMessage(platform, owner, app::kAccessFailure, language);
 }
 
 }  // namespace pelkor::launch
 
 namespace pelkor::app {
 
-void Form1::Command9_Click() { launch::OpenPage(platform(), hwnd(), launch::kHelpPage); }
+void Form1::Command9_Click() { launch::OpenPage(platform(), hwnd(), launch::kHelpPage, TextLanguage()); }
 
-void Form1::lblLink1_Click() { launch::OpenPage(platform(), hwnd(), launch::kPalettePage); }
+void Form1::lblLink1_Click() { launch::OpenPage(platform(), hwnd(), launch::kPalettePage, TextLanguage()); }
 
 bool RealPlatform::OpenWebPage(const std::wstring& address) {
     // The shell may hand the address to a browser through COM; it asks for an

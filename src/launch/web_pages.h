@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "win/language.h"
+
 namespace pelkor::app {
 class Platform;
 }
@@ -25,6 +27,6 @@ inline std::wstring PageAddress(std::wstring_view page) { return std::wstring(kM
 
 // Asks the system to show the page in the user's browser; when it cannot, tells the
 // user with the access-failure message. Nothing is kept and nothing is waited for.
-void OpenPage(app::Platform& platform, HWND owner, std::wstring_view page);
+void OpenPage(app::Platform& platform, HWND owner, std::wstring_view page, win::Language language);
 
 }  // namespace pelkor::launch

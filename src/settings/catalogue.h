@@ -2,6 +2,8 @@
 // The sections and keys of gr.ini that the program knows, and the fixed texts it writes.
 #include <string_view>
 
+#include "win/language.h"
+
 namespace pelkor::settings {
 
 inline constexpr std::wstring_view kIniName = L"gr.ini";
@@ -42,12 +44,12 @@ inline constexpr std::wstring_view DefaultPalette = L"Palettes\\gr.pal";
 struct VideoMemoryRow {
     int option;
     std::wstring_view stored;
-    std::wstring_view caption;
+    win::Text caption;
 };
 inline constexpr VideoMemoryRow kVideoMemory[] = {
     {1, L"4000", L" 4"},     {2, L"8000", L" 8"},     {3, L"16000", L" 16"},
     {4, L"32000", L" 32"},   {5, L"64000", L" 64"},   {6, L"128000", L" 128"},
-    {7, L"256000", L" 256"}, {8, L"512000", L" 512"}, {0, L"autodetect", L" 自動検知"},
+    {7, L"256000", L" 256"}, {8, L"512000", L" 512"}, {0, L"autodetect", {L" 自動検知", L" Automatic"}},
 };
 
 // Screenshot sizes by option index.

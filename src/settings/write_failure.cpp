@@ -1,11 +1,11 @@
 #include "settings/write_failure.h"
 
-#include "app/platform.h"
+#include "app/messages.h"
 
 namespace pelkor::settings {
 
-void ShowWriteFailure(app::Platform& platform, HWND owner) {
-    platform.ShowMessageBox(owner, L"書き込みできませんでした。\u3000", L"エラー\u3000No.02", MB_OK | MB_ICONSTOP);
+void ShowWriteFailure(app::Platform& platform, HWND owner, win::Language language) {
+    app::ShowMessage(platform, owner, app::kError02, language);
 }
 
 }  // namespace pelkor::settings

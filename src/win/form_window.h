@@ -23,6 +23,8 @@ public:
     int Dpi() const { return dpi_; }
     // The rendition of the design's texts that the window shows.
     Language TextLanguage() const { return language_; }
+    // A text in that rendition.
+    std::wstring_view Shown(const Text& text) const { return text.In(language_); }
     bool LinkHighlighted() const { return linkHighlighted_; }
 
 protected:
