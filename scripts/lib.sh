@@ -162,19 +162,25 @@ require_runnable() {
   exit 1
 }
 
-# Wine takes the ANSI code page from the locale: ja_JP.UTF-8 gives code page 932.
+# Wine takes the ANSI code page and the display language from the locale: ja_JP.UTF-8 gives
+# code page 932 and the Japanese window. PELKOR_LOCALE=en_US.UTF-8 shows the English one; the
+# tests need both locales.
 ensure_locale() {
-  if ! locale -a 2>/dev/null | grep -qiE '^ja_JP\.utf-?8$'; then
-    local dir="$BUILD/locale"
-    if [ ! -d "$dir/ja_JP.UTF-8" ]; then
-      log "compiling the ja_JP.UTF-8 locale into $dir"
-      mkdir -p "$dir"
-      localedef -i ja_JP -f UTF-8 "$dir/ja_JP.UTF-8" 2>/dev/null || true
-    fi
+  local have; have=$(locale -a 2>/dev/null)
+  if ! grep -qiE '^ja_JP\.utf-?8$' <<<"$have" || ! grep -qiE '^en_US\.utf-?8$' <<<"$have"; then
+    # LOCPATH hides the system's locales, so both are compiled here.
+    local dir="$BUILD/locale" name
+    for name in ja_JP en_US; do
+      if [ ! -d "$dir/$name.UTF-8" ]; then
+        log "compiling the $name.UTF-8 locale into $dir"
+        mkdir -p "$dir"
+        localedef -i "$name" -f UTF-8 "$dir/$name.UTF-8" 2>/dev/null || true
+      fi
+    done
     export LOCPATH="$dir"
   fi
   # bash itself cannot switch to a locale it was not started with; only its children need it.
-  { export LC_ALL=ja_JP.UTF-8; } 2>/dev/null
+  { export LC_ALL="${PELKOR_LOCALE:-ja_JP.UTF-8}"; } 2>/dev/null
 }
 
 build() {
