@@ -45,17 +45,18 @@ constexpr ControlRow Opt(std::wstring_view name, int index, std::wstring_view fr
 
 // clang-format off
 inline constexpr ControlRow kForm1Design[] = {
-    // Controls placed on the window.
-    {Kind::Frame, L"Frame1", -1, L"", {L" ■ パレット             \u3000\u3000 \u3000\u3000\u3000\u3000                                           ", L" ■ Palette"}, 90, 120, 5505, 2055, kFrameCaption},
-    {Kind::Frame, L"Frame3", -1, L"", {L" ■ スクリーンショット   \u3000\u3000\u3000\u3000\u3000\u3000   \u3000\u3000", L" ■ Screenshot"}, 90, 2190, 3225, 915, kFrameCaption},
-    {Kind::Frame, L"Frame2", -1, L"", {L" ■ リプレイ                  ", L" ■ Replay"}, 3330, 2190, 2265, 915, kFrameCaption},
-    {Kind::Frame, L"Frame4", -1, L"", {L" ■ ゲーム視点                                                                ", L" ■ Camera view"}, 90, 3120, 5505, 855, kFrameCaption},
-    {Kind::Frame, L"Frame5", -1, L"", {L" ■ トラックプレビュー                   ", L" ■ Track preview"}, 90, 3990, 3165, 555, kFrameCaption},
-    {Kind::Frame, L"Frame9", -1, L"", {L" ■ タイヤ                   ", L" ■ Tyres"}, 3270, 3990, 2325, 555, kFrameCaption},
-    {Kind::Frame, L"Frame6", -1, L"", {L" ■ VRAM                                 ", L" ■ VRAM"}, 90, 4560, 3165, 945, kFrameCaption},
-    {Kind::Frame, L"Frame7", -1, L"", {L" ■ スムーサ               ", L" ■ Smoothing"}, 3270, 4560, 2325, 555, kFrameCaption},
+    // Controls placed on the window. A frame caption's trailing blanks run on under the
+    // value label on the frame's edge, so that the frame's line breaks off up to it.
+    {Kind::Frame, L"Frame1", -1, L"", {L" ■ パレット             \u3000\u3000 \u3000\u3000\u3000\u3000                                           ", L" ■ Palette          "}, 90, 120, 5505, 2055, kFrameCaption},
+    {Kind::Frame, L"Frame3", -1, L"", {L" ■ スクリーンショット   \u3000\u3000\u3000\u3000\u3000\u3000   \u3000\u3000", L" ■ Screenshot                "}, 90, 2190, 3225, 915, kFrameCaption},
+    {Kind::Frame, L"Frame2", -1, L"", {L" ■ リプレイ                  ", L" ■ Replay          "}, 3330, 2190, 2265, 915, kFrameCaption},
+    {Kind::Frame, L"Frame4", -1, L"", {L" ■ ゲーム視点                                                                ", L" ■ Camera view       "}, 90, 3120, 5505, 855, kFrameCaption},
+    {Kind::Frame, L"Frame5", -1, L"", {L" ■ トラックプレビュー                   ", L" ■ Track preview             "}, 90, 3990, 3165, 555, kFrameCaption},
+    {Kind::Frame, L"Frame9", -1, L"", {L" ■ タイヤ                   ", L" ■ Tyres          "}, 3270, 3990, 2325, 555, kFrameCaption},
+    {Kind::Frame, L"Frame6", -1, L"", {L" ■ VRAM                                 ", L" ■ VRAM          "}, 90, 4560, 3165, 945, kFrameCaption},
+    {Kind::Frame, L"Frame7", -1, L"", {L" ■ スムーサ               ", L" ■ Smoothing     "}, 3270, 4560, 2325, 555, kFrameCaption},
     {Kind::Button, L"Command4", -1, L"", {L"GeneRallyの起動", L"Start GeneRally"}, 3270, 5130, 2325, 375, win::kNoColour, kResetFace, FontId::Default, 11, 0, {L"このアプリを終了しGeneRallyを起動します", L"Closes this program and starts GeneRally"}},
-    {Kind::Label, L"Label2", 2, L"", {L"※ 不明な所は触らない。不具合が起こったら初期設定(default）に戻す。", L"※ Leave alone what you do not know. If something goes wrong, go back to default."}, 105, 5580, 5505, 225, kLightBlue},
+    {Kind::Label, L"Label2", 2, L"", {L"※ 不明な所は触らない。不具合が起こったら初期設定(default）に戻す。", L"※ If unsure, leave it alone. If in trouble, go back to default."}, 105, 5580, 5505, 225, kLightBlue},
     {Kind::Picture, L"Picture1", -1, L"", L"", 330, 5850, 510, 330, win::kNoColour, win::kNoColour, FontId::Default, 0, 0, {}, {}, kMascotImage},
     {Kind::Label, L"Label1", -1, L"", L"VornTool", 870, 5940, 705, 225, win::kNoColour, win::kNoColour, FontId::Arial9BoldItalic},
     {Kind::Button, L"Command3", -1, L"", {L"バージョン情報", L"Version info"}, 2880, 5910, 1305, 315, win::kNoColour, win::kNoColour, FontId::Default, 10},
@@ -77,8 +78,8 @@ inline constexpr ControlRow kForm1Design[] = {
     {Kind::FileList, L"File1", -1, L"Frame1", L"", 150, 270, 3135, 1710, kLightBlue, kWhite, FontId::Default, 12},
     {Kind::Button, L"Command1", -1, L"Frame1", {L"パレット変更", L"Change palette"}, 3420, 300, 1845, 405, win::kNoColour, kApplyFace, FontId::Default, 1},
     {Kind::Button, L"Command2", -1, L"Frame1", {L"初期化(gr.pal)", L"Reset (gr.pal)"}, 3420, 750, 1845, 405, win::kNoColour, kResetFace, FontId::Default, 2},
-    {Kind::Link, L"lblLink1", -1, L"Frame1", {L"パレットWeb情報", L"Palettes on the web"}, 3750, 1320, 1260, 180, kGreyText, win::kNoColour, FontId::Default, 21, 0, {L"ブラウザで関連ページを開きます", L"Opens the page in your browser"}},
-    {Kind::Label, L"Label2", 13, L"Frame1", {L"別途(*.pal)を入手してね！", L"Get *.pal files separately!"}, 3420, 1740, 1995, 165, kGreyText},
+    {Kind::Link, L"lblLink1", -1, L"Frame1", {L"パレットWeb情報", L"Palettes online"}, 3750, 1320, 1260, 180, kGreyText, win::kNoColour, FontId::Default, 21, 0, {L"ブラウザで関連ページを開きます", L"Opens the page in your browser"}},
+    {Kind::Label, L"Label2", 13, L"Frame1", {L"別途(*.pal)を入手してね！", L"Palettes not included!"}, 3420, 1740, 1995, 165, kGreyText},
 
     // Screenshot size.
     Opt(L"Option2", 0, L"Frame3", {L"320×240(初期値)", L"320×240 (default)"}, 150, 240, 1725, 225, 13, flag::Selected),
@@ -90,8 +91,8 @@ inline constexpr ControlRow kForm1Design[] = {
     {Kind::Label, L"Label4", -1, L"Picture2", L"TIPE", 90, 45, 300, 120, kValueText, kValueBack, FontId::SmallFonts6},
 
     // Replay limits.
-    {Kind::Label, L"Label2", 1, L"Frame2", {L"録画時間", L"Length"}, 90, 300, 735, 165, kGreyText, win::kNoColour, FontId::Default, 0, flag::Centred},
-    {Kind::Label, L"Label2", 3, L"Frame2", {L"ステップ", L"Step"}, 885, 300, 645, 180, kGreyText, win::kNoColour, FontId::Default, 0, flag::Centred},
+    {Kind::Label, L"Label2", 1, L"Frame2", {L"録画時間", L"Time"}, 90, 300, 735, 165, kGreyText, win::kNoColour, FontId::Default, 0, flag::Centred},
+    {Kind::Label, L"Label2", 3, L"Frame2", {L"ステップ", L"Interval"}, 885, 300, 645, 180, kGreyText, win::kNoColour, FontId::Default, 0, flag::Centred},
     {Kind::Edit, L"txt12", 2, L"Frame2", L"txt12(2)", 90, 540, 735, 225, win::kNoColour, win::kNoColour, FontId::Default, 16},
     {Kind::Edit, L"txt12", 3, L"Frame2", L"txt12(3)", 960, 540, 465, 225, win::kNoColour, win::kNoColour, FontId::Default, 17},
     {Kind::Button, L"Command5", -1, L"Frame2", {L"実行", L"Apply"}, 1530, 270, 675, 255, win::kNoColour, kApplyFace, FontId::Default, 3},
@@ -100,7 +101,7 @@ inline constexpr ControlRow kForm1Design[] = {
     // Camera view.
     {Kind::Label, L"Label2", 4, L"Frame4", {L"上下", L"Tilt"}, 240, 240, 360, 180, kDarkText},
     {Kind::Label, L"Label2", 5, L"Frame4", {L"左右", L"Turn"}, 1410, 240, 360, 180, kDarkText},
-    {Kind::Label, L"Label2", 6, L"Frame4", {L"拡大", L"Zoom"}, 2580, 240, 360, 180, kDarkText},
+    {Kind::Label, L"Label2", 6, L"Frame4", {L"拡大", L"Size"}, 2580, 240, 360, 180, kDarkText},
     {Kind::Label, L"llblV", 0, L"Frame4", L"default", 630, 240, 525, 165, kLightBlue, win::kNoColour, FontId::Default, 0, flag::Centred},
     {Kind::Label, L"llblV", 1, L"Frame4", L"default", 1800, 240, 525, 165, kLightBlue, win::kNoColour, FontId::Default, 0, flag::Centred},
     {Kind::Label, L"llblV", 2, L"Frame4", L"default", 2970, 240, 525, 165, kLightBlue, win::kNoColour, FontId::Default, 0, flag::Centred},
@@ -133,7 +134,7 @@ inline constexpr ControlRow kForm1Design[] = {
     Opt(L"Option1", 6, L"Frame6", L"128MB", 1080, 630, 825, 225, 18),
     Opt(L"Option1", 7, L"Frame6", L"256MB", 2040, 210, 825, 225, 18),
     Opt(L"Option1", 8, L"Frame6", L"512MB", 2040, 420, 825, 225, 18),
-    Opt(L"Option1", 0, L"Frame6", {L"自動検知", L"Automatic"}, 2040, 630, 1035, 225, 18, flag::Selected),
+    Opt(L"Option1", 0, L"Frame6", {L"自動検知", L"Auto"}, 2040, 630, 1035, 225, 18, flag::Selected),
 };
 // clang-format on
 

@@ -16,7 +16,7 @@ void Form1::Frame1_MouseMove() {
     SetCaption(Ctl(L"lblMes"),
                Shown({L"別途入手したパレットファイル(*.pal)を選択した後「パレット変更」を押してください。 "
                L"「パレットWeb情報」もご覧下さい。",
-                      L"Choose a palette file (*.pal) you got elsewhere, then press Change palette. See also Palettes on the web."}));
+                      L"Choose a palette file (*.pal) you got elsewhere, then press Change palette. See also Palettes online."}));
 }
 
 void Form1::Frame3_MouseMove() {
@@ -37,7 +37,7 @@ void Form1::Frame2_MouseMove() {
     SetCaption(Ctl(L"lblMes"),
                Shown({L"数値を直接書き込んで「実行」を押してください。\u3000[時間上限 30000 ステップ上限 30] "
                L"ゼロ以上の整数限定。 初期値(600/5)です。",
-                      L"Type the numbers and press Apply. [Length up to 30000, step up to 30] Whole numbers from 0; default 600/5."}));
+                      L"Type the numbers and press Apply. [Time up to 30000, interval up to 30] Whole numbers from 0; default 600/5."}));
 }
 
 void Form1::Frame5_MouseMove() {
@@ -62,7 +62,7 @@ void Form1::Frame9_MouseMove() {
 void Form1::Option1_MouseMove(short) {
     SetCaption(Ctl(L"lblMes"),
                Shown({L"ビデオメモリの値を設定します。あえて選択する意味はないと思われますので「自動検知」にしておきましょう。",
-                      L"Sets the video memory. There is little reason to choose a size: leave it at Automatic."}));
+                      L"Sets the video memory. There is little reason to choose a size: leave it at Auto."}));
 }
 
 void Form1::lblLink1_MouseMove() {

@@ -85,7 +85,7 @@ void Form1::ShowCurrentSettings() {
             if (value != settings::value::Default) SetScrollPosition(bars[i], settings::ToInteger16(value));
         }
         const std::wstring tilt(Shown({L" 上下 ", L" Tilt "})), turn(Shown({L" \u3000 左右 ", L"   Turn "})),
-            zoom(Shown({L" \u3000 拡大 ", L"   Zoom "}));
+            zoom(Shown({L" \u3000 拡大 ", L"   Size "}));
         SetCaption(Ctl(L"lblNow4"), tilt + txt4[2] + turn + txt4[3] + zoom + txt4[4]);
 
         // The three switches. FasterTrackPreview runs the other way: 0 means the objects are shown.

@@ -49,7 +49,7 @@ struct VideoMemoryRow {
 inline constexpr VideoMemoryRow kVideoMemory[] = {
     {1, L"4000", L" 4"},     {2, L"8000", L" 8"},     {3, L"16000", L" 16"},
     {4, L"32000", L" 32"},   {5, L"64000", L" 64"},   {6, L"128000", L" 128"},
-    {7, L"256000", L" 256"}, {8, L"512000", L" 512"}, {0, L"autodetect", {L" 自動検知", L" Automatic"}},
+    {7, L"256000", L" 256"}, {8, L"512000", L" 512"}, {0, L"autodetect", {L" 自動検知", L" Auto"}},
 };
 
 // Screenshot sizes by option index.
