@@ -216,7 +216,7 @@ int wmain(int argc, wchar_t** argv) {
     subjects[1].folder = argv[2];
     for (Subject& s : subjects) {
         s.platform = std::make_unique<pelkor::test::RecordingPlatform>(s.folder);
-        s.app = std::make_unique<pelkor::app::Application>(*s.platform);
+        s.app = std::make_unique<pelkor::app::Application>(*s.platform, pelkor::win::Language::Japanese);
         if (!s.app->Start()) {
             std::fprintf(stderr, "%s: the window did not start\n", s.name.c_str());
             return 1;

@@ -73,7 +73,7 @@ protected:
         game_ = std::make_unique<GameFolder>(true, suffix);
         game_->WriteIni(TypicalIni());
         platform_ = std::make_unique<RecordingPlatform>(game_->path());
-        app_ = std::make_unique<app::Application>(*platform_);
+        app_ = std::make_unique<app::Application>(*platform_, win::Language::Japanese);
         started_ = app_->Start();
     }
     void TearDown() override { app_.reset(); }
@@ -116,7 +116,7 @@ TEST_F(OddFolder, RootOfADrive) {
         ::WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
     }
     platform_ = std::make_unique<RecordingPlatform>(root);
-    app_ = std::make_unique<app::Application>(*platform_);
+    app_ = std::make_unique<app::Application>(*platform_, win::Language::Japanese);
     ASSERT_TRUE(app_->Start());
     // The name is joined without a test, so it holds two backslashes, and still works.
     EXPECT_EQ(app_->MainWindow()->Ini().IniFileName, root + L"\\gr.ini");

@@ -6,7 +6,7 @@
 
 namespace pelkor::app {
 
-Application::Application(Platform& platform) : platform_(platform) {}
+Application::Application(Platform& platform, win::Language language) : platform_(platform), language_(language) {}
 
 Application::~Application() {
     // Windows destroyed here are not the user closing them: nothing more to end.

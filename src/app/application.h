@@ -5,6 +5,8 @@
 
 #include <memory>
 
+#include "win/language.h"
+
 namespace pelkor::launch {
 class Form2;
 }
@@ -16,7 +18,8 @@ class Platform;
 
 class Application {
 public:
-    explicit Application(Platform& platform);
+    // language: the rendition both windows show, for the life of the program.
+    Application(Platform& platform, win::Language language);
     ~Application();
     Application(const Application&) = delete;
     Application& operator=(const Application&) = delete;
@@ -30,6 +33,7 @@ public:
     bool PreTranslateMessage(MSG& msg);
 
     Platform& platform() { return platform_; }
+    win::Language language() const { return language_; }
     Form1* MainWindow() { return form1_.get(); }
     launch::Form2* AboutBox() { return form2_.get(); }
 
@@ -46,6 +50,7 @@ private:
     void CloseAll(int exitCode);
 
     Platform& platform_;
+    win::Language language_;
     std::unique_ptr<Form1> form1_;
     std::unique_ptr<launch::Form2> form2_;
     int exitCode_ = 0;

@@ -37,7 +37,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     int exitCode = 1;
     {
         pelkor::app::RealPlatform platform;
-        pelkor::app::Application app(platform);
+        pelkor::app::Application app(platform, pelkor::win::UserLanguage());
         if (app.Start()) exitCode = app.Run();
     }
     return exitCode;

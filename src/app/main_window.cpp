@@ -24,7 +24,7 @@ HICON LoadProgramIcon(int size) {
 
 }  // namespace
 
-Form1::Form1(Application& app) : FormWindow(kForm1, Ctl(L"lblLink1")), app_(app) {}
+Form1::Form1(Application& app) : FormWindow(kForm1, Ctl(L"lblLink1"), app.language()), app_(app) {}
 
 Form1::~Form1() { Destroy(); }
 

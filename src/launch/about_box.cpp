@@ -16,7 +16,7 @@ constexpr DWORD kExStyle = WS_EX_TOOLWINDOW;
 
 }  // namespace
 
-Form2::Form2(app::Application& app) : FormWindow(kForm2, AboutCtl(L"Label4")), app_(app) {}
+Form2::Form2(app::Application& app) : FormWindow(kForm2, AboutCtl(L"Label4"), app.language()), app_(app) {}
 
 Form2::~Form2() { Destroy(); }
 

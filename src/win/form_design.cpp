@@ -45,17 +45,21 @@ ClassAndStyle ClassFor(const ControlRow& entry) {
 
 }  // namespace
 
-FontDesc FontDescOf(FontId id, bool underline) {
-    static constexpr wchar_t kJapaneseUiFace[] = L"ＭＳ Ｐゴシック";
+FontDesc FontDescOf(FontId id, Language language, bool underline) {
+    // The Shift-JIS charset makes the system pick a Japanese font where this face is missing.
+    // English takes the logical face of the system's dialogs, which every Windows maps to
+    // a face it has (Tahoma, or the locale's own UI face).
+    const bool japanese = language == Language::Japanese;
+    const wchar_t* const uiFace = japanese ? L"ＭＳ Ｐゴシック" : L"MS Shell Dlg 2";
+    const BYTE uiCharset = japanese ? SHIFTJIS_CHARSET : DEFAULT_CHARSET;
     switch (id) {
         case FontId::Arial9BoldItalic: return {L"Arial", 9, true, true, underline, ANSI_CHARSET};
         case FontId::SmallFonts6: return {L"Small Fonts", 6, false, false, underline, DEFAULT_CHARSET};
-        case FontId::Gothic9Bold: return {kJapaneseUiFace, 9, true, false, underline, SHIFTJIS_CHARSET};
-        case FontId::Gothic9Italic: return {kJapaneseUiFace, 9, false, true, underline, SHIFTJIS_CHARSET};
+        case FontId::Gothic9Bold: return {uiFace, 9, true, false, underline, uiCharset};
+        case FontId::Gothic9Italic: return {uiFace, 9, false, true, underline, uiCharset};
         case FontId::Default: break;
     }
-    // The Shift-JIS charset makes the system pick a Japanese font where this face is missing.
-    return {kJapaneseUiFace, 9, false, false, underline, SHIFTJIS_CHARSET};
+    return {uiFace, 9, false, false, underline, uiCharset};
 }
 
 int CaptionEnd(Design design, std::size_t frameRow) {

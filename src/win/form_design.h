@@ -51,8 +51,9 @@ struct ControlRow {
 
 using Design = std::span<const ControlRow>;
 
-// The face, size and style behind each font a design table names.
-FontDesc FontDescOf(FontId id, bool underline = false);
+// The face, size and style behind each font a design table names, for the rendition's
+// script: the Japanese UI face, or the Latin face of the system's dialogs.
+FontDesc FontDescOf(FontId id, Language language, bool underline = false);
 
 // Where a frame's caption must end: the left edge, in twips from the frame's, of the
 // leftmost control that sits on the frame's top edge; 0 where none does.

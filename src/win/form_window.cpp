@@ -23,8 +23,9 @@ std::wstring FormWindow::Caption(std::size_t row) const {
 }
 
 HFONT FormWindow::FontOf(std::size_t row) {
-    FontDesc desc = FontDescOf(design_[row].font, IsLitLink(row));
-    desc.width = narrowed_[row];
+    FontDesc desc = FontDescOf(design_[row].font, language_, IsLitLink(row));
+    desc.height = narrowed_[row].height;
+    desc.width = narrowed_[row].width;
     return fonts_.Get(desc);
 }
 
@@ -47,22 +48,22 @@ void FormWindow::ApplyLayout() {
 }
 
 void FormWindow::GiveFont(std::size_t row, bool redraw) {
-    narrowed_[row] = FittingWidthOf(row);
+    narrowed_[row] = FittingOf(row);
     ::SendMessageW(controls_[row], WM_SETFONT, reinterpret_cast<WPARAM>(FontOf(row)), redraw);
 }
 
 void FormWindow::FitText(std::size_t row) {
-    const int width = FittingWidthOf(row);
-    if (width == narrowed_[row]) return;
-    narrowed_[row] = width;
+    const Fitting fitting = FittingOf(row);
+    if (fitting == narrowed_[row]) return;
+    narrowed_[row] = fitting;
     ::SendMessageW(controls_[row], WM_SETFONT, reinterpret_cast<WPARAM>(FontOf(row)), TRUE);
 }
 
-int FormWindow::FittingWidthOf(std::size_t row) {
+Fitting FormWindow::FittingOf(std::size_t row) {
     const ControlRow& entry = design_[row];
-    if (!HasCaption(entry.kind)) return 0;
+    if (!HasCaption(entry.kind)) return {};
     const std::wstring text = Caption(row);
-    if (text.empty()) return 0;
+    if (text.empty()) return {};
 
     RECT client{};
     ::GetClientRect(controls_[row], &client);
@@ -72,13 +73,13 @@ int FormWindow::FittingWidthOf(std::size_t row) {
         captionEnd = TwipsToPixels(frameLeft + end, dpi_) - TwipsToPixels(frameLeft, dpi_);
     }
     // Measured with the font as designed: a narrower one is only ever a fallback.
-    const FontDesc own = FontDescOf(entry.font);
+    const FontDesc own = FontDescOf(entry.font, language_);
     if (!measuring_) measuring_.reset(::CreateCompatibleDC(nullptr));
     HDC dc = measuring_.get();
     HGDIOBJ old = ::SelectObject(dc, fonts_.Get(own));
     const TextRoom room = RoomFor(entry.kind, {client.right, client.bottom}, dpi_, dc, captionEnd);
     ::SelectObject(dc, old);
-    return FittingWidth(dc, fonts_, own, ShownCaption(entry.kind, text), room);
+    return FittingFont(dc, fonts_, own, ShownCaption(entry.kind, text), room);
 }
 
 void FormWindow::SetLinkLook(bool highlighted) {

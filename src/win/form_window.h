@@ -12,6 +12,7 @@
 #include "win/form_design.h"
 #include "win/gdi_cache.h"
 #include "win/handles.h"
+#include "win/text_fit.h"
 #include "win/window.h"
 
 namespace pelkor::win {
@@ -29,8 +30,8 @@ public:
 
 protected:
     // linkRow: the window's one link label, which lights up under the pointer.
-    FormWindow(Design design, std::size_t linkRow)
-        : design_(design), controls_(design.size(), nullptr), narrowed_(design.size(), 0), linkRow_(linkRow) {}
+    FormWindow(Design design, std::size_t linkRow, Language language)
+        : design_(design), language_(language), controls_(design.size(), nullptr), narrowed_(design.size()), linkRow_(linkRow) {}
 
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     // Draws the focus mark on the link, which as a label draws none of its own.
@@ -68,7 +69,7 @@ protected:
     bool IsLitLink(std::size_t row) const { return row == linkRow_ && linkHighlighted_; }
 
     Design design_;
-    Language language_ = Language::Japanese;
+    const Language language_;
     int dpi_ = kDefaultDpi;
     FontCache fonts_{kDefaultDpi};
     BrushCache brushes_;
@@ -81,10 +82,10 @@ private:
     HWND FocusToRestore() const;
     void RestoreFocus(HWND control);
 
-    int FittingWidthOf(std::size_t row);
+    Fitting FittingOf(std::size_t row);
 
     UniqueDC measuring_;  // where captions are measured, made on first use
-    std::vector<int> narrowed_;  // per row: the average character width asked for, 0 for the font's own
+    std::vector<Fitting> narrowed_;  // per row: the rendition its caption needs
     std::size_t linkRow_;
     bool linkHighlighted_ = false;
     HWND savedFocus_ = nullptr;

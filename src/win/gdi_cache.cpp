@@ -10,7 +10,7 @@ HFONT FontCache::Get(const FontDesc& entry) {
     if (found != fonts_.end()) return found->second.get();
 
     LOGFONTW lf{};
-    lf.lfHeight = -PointsToPixels(entry.points, dpi_);
+    lf.lfHeight = -(entry.height ? entry.height : PointsToPixels(entry.points, dpi_));
     lf.lfWidth = entry.width;
     lf.lfWeight = entry.bold ? FW_BOLD : FW_NORMAL;
     lf.lfItalic = entry.italic;

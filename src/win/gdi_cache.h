@@ -17,10 +17,11 @@ struct FontDesc {
     bool italic = false;
     bool underline = false;
     BYTE charset = DEFAULT_CHARSET;
-    int width = 0;  // average character width in pixels; 0: the face's own
+    int height = 0;  // character height in pixels; 0: that of the points
+    int width = 0;   // average character width in pixels; 0: the face's own
 
     auto Key() const {
-        return std::tuple(std::wstring(face ? face : L""), points, bold, italic, underline, charset, width);
+        return std::tuple(std::wstring(face ? face : L""), points, bold, italic, underline, charset, height, width);
     }
 };
 

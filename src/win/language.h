@@ -23,4 +23,8 @@ struct Text {
     constexpr bool empty() const { return japanese.empty() && english.empty(); }
 };
 
+// The rendition for the user's display language: Japanese for Japanese, English for any
+// other. Asked once, at start-up; the program keeps no setting of its own for it.
+Language UserLanguage();
+
 }  // namespace pelkor::win

@@ -1,6 +1,7 @@
 #include "win/text_fit.h"
 
 #include <algorithm>
+#include <limits>
 
 #include "win/dpi.h"
 
@@ -10,10 +11,19 @@ namespace {
 // Pixels at this DPI for a length the system's controls use at 96 dots per inch.
 int Scaled(int pixelsAt96, int dpi) { return ::MulDiv(pixelsAt96, dpi, kDefaultDpi); }
 
-int LineHeight(HDC dc) {
+TEXTMETRICW MetricsOf(HDC dc, FontCache& fonts, const FontDesc& desc) {
+    HGDIOBJ old = ::SelectObject(dc, fonts.Get(desc));
     TEXTMETRICW tm{};
     ::GetTextMetricsW(dc, &tm);
-    return std::max<int>(1, tm.tmHeight);
+    ::SelectObject(dc, old);
+    return tm;
+}
+
+bool FitsWith(HDC dc, FontCache& fonts, const FontDesc& desc, std::wstring_view text, const TextRoom& room) {
+    HGDIOBJ old = ::SelectObject(dc, fonts.Get(desc));
+    const bool fits = Fits(dc, text, room);
+    ::SelectObject(dc, old);
+    return fits;
 }
 
 }  // namespace
@@ -25,8 +35,9 @@ bool HasCaption(Kind kind) {
         case Kind::ValueLabel:
         case Kind::Link:
         case Kind::Option:
-        case Kind::Button: return true;
-        default: return false;  // text boxes, bars, the file list and pictures show values or nothing
+        case Kind::Button:
+        case Kind::Edit: return true;
+        default: return false;  // bars, the file list and pictures show no text of their own
     }
 }
 
@@ -35,22 +46,25 @@ TextRoom RoomFor(Kind kind, SIZE client, int dpi, HDC dc, int captionEnd) {
         case Kind::Frame: {
             // A group box writes its caption 8 pixels in and clears one pixel beyond it.
             const int end = captionEnd > 0 ? captionEnd : client.cx - 8;
-            return {end - 8 - 1, 1, false};
+            return {end - 8 - 1, 0, false};
         }
         case Kind::Option: {
             // The circle (13 pixels at 96 DPI), a gap of half a digit's width, and a
             // pixel each side for the focus mark.
             INT zero = 0;
             ::GetCharWidth32W(dc, L'0', L'0', &zero);
-            return {client.cx - Scaled(13, dpi) - zero / 2 - 2, 1, false};
+            return {client.cx - Scaled(13, dpi) - zero / 2 - 2, 0, false};
         }
         case Kind::Button:
             // The raised edge and the focus mark inside it.
-            return {client.cx - 2 * Scaled(3, dpi), 1, false};
-        case Kind::ValueLabel: return {client.cx, 1, false};
+            return {client.cx - 2 * Scaled(3, dpi), 0, false};
+        case Kind::ValueLabel: return {client.cx, 0, false};
         case Kind::Label:
-        case Kind::Link: return {client.cx, std::max<int>(1, client.cy / LineHeight(dc)), true};
-        default: return {client.cx, 1, false};
+        case Kind::Link: return {client.cx, client.cy, true};
+        case Kind::Edit:
+            // A text box scrolls what it holds: only its height is short of room.
+            return {std::numeric_limits<int>::max() / 2, client.cy, false};
+        default: return {client.cx, 0, false};
     }
 }
 
@@ -68,31 +82,37 @@ bool Fits(HDC dc, std::wstring_view text, const TextRoom& room) {
     const UINT flags = DT_CALCRECT | DT_NOPREFIX | DT_EXPANDTABS | (room.wraps ? DT_WORDBREAK : DT_SINGLELINE);
     ::DrawTextW(dc, text.data(), static_cast<int>(text.size()), &r, flags);
     if (r.right > room.width) return false;
-    if (!room.wraps) return true;
-    const int lineHeight = LineHeight(dc);
-    return (r.bottom + lineHeight - 1) / lineHeight <= room.lines;
-}
-
-int FittingWidth(HDC dc, FontCache& fonts, FontDesc desc, std::wstring_view text, const TextRoom& room) {
-    desc.width = 0;
-    HGDIOBJ old = ::SelectObject(dc, fonts.Get(desc));
+    if (room.height <= 0) return true;
     TEXTMETRICW tm{};
     ::GetTextMetricsW(dc, &tm);
-    const bool fits = Fits(dc, text, room);
-    ::SelectObject(dc, old);
-    if (fits) return 0;
+    const int lineHeight = std::max<int>(1, tm.tmHeight);
+    const int lines = std::max(1, (static_cast<int>(r.bottom) + lineHeight - 1) / lineHeight);
+    return (lines - 1) * lineHeight + tm.tmAscent <= room.height;
+}
 
-    // Every step narrower by one pixel of average width, until the text fits.
-    const int own = std::max<int>(1, tm.tmAveCharWidth);
-    const int narrowest = std::max(1, (own + 1) / 2);
-    for (int width = own - 1; width > narrowest; --width) {
-        desc.width = width;
-        old = ::SelectObject(dc, fonts.Get(desc));
-        const bool trialFits = Fits(dc, text, room);
-        ::SelectObject(dc, old);
-        if (trialFits) return width;
+Fitting FittingFont(HDC dc, FontCache& fonts, FontDesc desc, std::wstring_view text, const TextRoom& room) {
+    desc.height = 0;
+    desc.width = 0;
+    if (FitsWith(dc, fonts, desc, text, room)) return {};
+
+    // Lower by a pixel at a time until one line's letters stand in the room.
+    const TEXTMETRICW own = MetricsOf(dc, fonts, desc);
+    if (room.height > 0 && own.tmAscent > room.height) {
+        const int ownHeight = static_cast<int>(own.tmHeight - own.tmInternalLeading);
+        const int lowest = std::max(1, (ownHeight + 1) / 2);
+        for (desc.height = ownHeight - 1; desc.height > lowest; --desc.height) {
+            if (MetricsOf(dc, fonts, desc).tmAscent <= room.height) break;
+        }
+        if (FitsWith(dc, fonts, desc, text, room)) return {desc.height, 0};
     }
-    return narrowest;
+
+    // Then narrower by a pixel of average width at a time, until the text fits.
+    const int ownWidth = std::max<int>(1, MetricsOf(dc, fonts, desc).tmAveCharWidth);
+    const int narrowest = std::max(1, (ownWidth + 1) / 2);
+    for (desc.width = ownWidth - 1; desc.width > narrowest; --desc.width) {
+        if (FitsWith(dc, fonts, desc, text, room)) return {desc.height, desc.width};
+    }
+    return {desc.height, narrowest};
 }
 
 }  // namespace pelkor::win

@@ -2,7 +2,8 @@
 // Captions that show whole in whatever face the system gives for the designed one.
 // The window's rectangles stay as designed; where a caption does not fit the room its
 // control leaves for text, the control gets a narrower rendition of its own font: the
-// same face and height with a smaller average character width (lfWidth).
+// same face with a smaller average character width (lfWidth), and, where a label is
+// lower than the face's letters, a smaller height as well.
 #include <windows.h>
 
 #include <string_view>
@@ -15,11 +16,19 @@ namespace pelkor::win {
 // The part of a control that its caption may fill, as the system's controls draw it.
 struct TextRoom {
     int width = 0;       // pixels
-    int lines = 1;       // whole lines the control shows
+    int height = 0;      // pixels its last line must stand inside; 0 where the control is tall enough
     bool wraps = false;  // the control breaks its text into lines at word ends
 };
 
-// Whether a control of this kind shows a caption that may need room.
+// The rendition of a control's font that its caption needs; zeros for the font's own.
+struct Fitting {
+    int height = 0;  // character height in pixels
+    int width = 0;   // average character width in pixels
+    bool operator==(const Fitting&) const = default;
+};
+
+// Whether a control of this kind shows a text that may need room: a caption, or the value
+// of a text box, which scrolls sideways but must not be cut at the bottom.
 bool HasCaption(Kind kind);
 
 // The room of a control of `kind` with this client size, `dc` holding the control's own
@@ -31,13 +40,16 @@ TextRoom RoomFor(Kind kind, SIZE client, int dpi, HDC dc, int captionEnd);
 // edge and need no room of their own.
 std::wstring_view ShownCaption(Kind kind, std::wstring_view text);
 
-// Whether the text shows whole in the room with the font selected into dc.
+// Whether the text shows whole in the room with the font selected into dc: no line wider
+// than the room, and the baseline of the last line inside it. What hangs below the
+// baseline may be cut by a low label, as the designed face's is.
 bool Fits(HDC dc, std::wstring_view text, const TextRoom& room);
 
-// The average character width to ask for: 0 where the font of `desc` fits as it is,
-// otherwise the widest narrower width at which it fits, never below half the font's
-// own. The narrower renditions tried come from `fonts` and stay there, so that the one
-// chosen, and those tried again for the next caption, are made only once.
-int FittingWidth(HDC dc, FontCache& fonts, FontDesc desc, std::wstring_view text, const TextRoom& room);
+// The rendition to ask for: zeros where the font of `desc` fits as it is. Otherwise, in a
+// room too low for the font's letters, the tallest height whose letters stand in it; then
+// the widest average width at which the text fits, never below half the font's own. Both
+// never go below half. The renditions tried come from `fonts` and stay there, so that the
+// one chosen, and those tried again for the next caption, are made only once.
+Fitting FittingFont(HDC dc, FontCache& fonts, FontDesc desc, std::wstring_view text, const TextRoom& room);
 
 }  // namespace pelkor::win

@@ -3,7 +3,7 @@
 namespace pelkor::test {
 
 bool FormTest::Start() {
-    app_ = std::make_unique<app::Application>(platform_);
+    app_ = std::make_unique<app::Application>(platform_, language_);
     return app_->Start();
 }
 

@@ -45,6 +45,7 @@ protected:
 
     GameFolder game_;
     RecordingPlatform platform_;
+    win::Language language_ = win::Language::Japanese;  // the rendition Start() shows
     std::unique_ptr<app::Application> app_;
 };
 
