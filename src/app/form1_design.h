@@ -56,7 +56,7 @@ inline constexpr ControlRow kForm1Design[] = {
     {Kind::Frame, L"Frame6", -1, L"", {L" ■ VRAM                                 ", L" ■ VRAM          "}, 90, 4560, 3165, 945, kFrameCaption},
     {Kind::Frame, L"Frame7", -1, L"", {L" ■ スムーサ               ", L" ■ Smoothing     "}, 3270, 4560, 2325, 555, kFrameCaption},
     {Kind::Button, L"Command4", -1, L"", {L"GeneRallyの起動", L"Start GeneRally"}, 3270, 5130, 2325, 375, win::kNoColour, kResetFace, FontId::Default, 11, 0, {L"このアプリを終了しGeneRallyを起動します", L"Closes this program and starts GeneRally"}},
-    {Kind::Label, L"Label2", 2, L"", {L"※ 不明な所は触らない。不具合が起こったら初期設定(default）に戻す。", L"※ If unsure, leave it alone. If in trouble, go back to default."}, 105, 5580, 5505, 225, kLightBlue},
+    {Kind::Label, L"Label2", 2, L"", {L"※ 不明な所は触らない。不具合が起こったら初期設定(default）に戻す。", L"* If unsure, leave it alone. If in trouble, go back to default."}, 105, 5580, 5505, 225, kLightBlue},
     {Kind::Picture, L"Picture1", -1, L"", L"", 330, 5850, 510, 330, win::kNoColour, win::kNoColour, FontId::Default, 0, 0, {}, {}, kMascotImage},
     {Kind::Label, L"Label1", -1, L"", L"VornTool", 870, 5940, 705, 225, win::kNoColour, win::kNoColour, FontId::Arial9BoldItalic},
     {Kind::Button, L"Command3", -1, L"", {L"バージョン情報", L"Version info"}, 2880, 5910, 1305, 315, win::kNoColour, win::kNoColour, FontId::Default, 10},

@@ -1,6 +1,8 @@
 // The real program driven from outside with real pointer and keyboard input.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "app/form1_design.h"
 #include "driver/pelkor_process.h"
 #include "support/game_folder.h"
@@ -67,6 +69,41 @@ TEST_F(Driver, OptionGroupsWriteAtOnce) {
     EXPECT_TRUE(WaitFor([&] { return pelkor_.Text(Ctl(L"lblNow8")) == L" ON"; }));
     EXPECT_FALSE(pelkor_.HasMessageBox());
     EXPECT_EQ(game_.Read("Sound", "Volume"), "80");
+}
+
+// Run on its own, in a display language other than Japanese: under Wine the locale sets it
+// when the process starts (LC_ALL=en_US.UTF-8), and the program inherits it.
+using EnglishDriver = Driver;
+
+// Where the display language is not Japanese the window is English, and a click writes
+// what it writes in Japanese.
+TEST_F(EnglishDriver, WindowForAnyOtherDisplayLanguage) {
+    ASSERT_NE(PRIMARYLANGID(::GetUserDefaultUILanguage()), LANG_JAPANESE) << "needs a display language other than Japanese";
+    StartOnTypicalFolder();
+    auto japanese = [](std::wstring_view text) {
+        return std::any_of(text.begin(), text.end(), [](wchar_t c) {
+            return (c >= 0x3000 && c <= 0x9FFF) || (c >= 0xF900 && c <= 0xFAFF) || (c >= 0xFF00 && c <= 0xFFEF) ||
+                   c == L'※';
+        });
+    };
+    EXPECT_EQ(WindowText(pelkor_.MainWindow()), L"Pelkor  v" PELKOR_VERSION_SHOWN);
+    for (std::size_t row = 0; row < app::kForm1.size(); ++row) {
+        EXPECT_FALSE(japanese(pelkor_.Text(row))) << "row " << row << ": " << testing::PrintToString(pelkor_.Text(row));
+    }
+    EXPECT_EQ(pelkor_.Text(Ctl(L"lblNow7")), L" Auto");
+    pelkor_.Click(Ctl(L"Option1", 5));
+    EXPECT_TRUE(FileHolds("Graphics", "VideoMemory", "64000"));
+    pelkor_.Click(Ctl(L"Option1", 0));
+    EXPECT_TRUE(FileHolds("Graphics", "VideoMemory", "autodetect"));
+
+    pelkor_.TypeInto(Ctl(L"txt12", 2), L"abc");
+    pelkor_.Click(Ctl(L"Command5"));
+    auto box = pelkor_.WaitForMessageBox();
+    ASSERT_TRUE(box);
+    EXPECT_EQ(box->title, L"Error No.03");
+    EXPECT_FALSE(japanese(box->text)) << testing::PrintToString(box->text);
+    EXPECT_EQ(box->icon, Icon::Exclamation);
+    pelkor_.Acknowledge(*box);
 }
 
 TEST_F(Driver, TypedReplayLimitsAndTheCameraBars) {
