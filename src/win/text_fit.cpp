@@ -11,19 +11,25 @@ namespace {
 // Pixels at this DPI for a length the system's controls use at 96 dots per inch.
 int Scaled(int pixelsAt96, int dpi) { return ::MulDiv(pixelsAt96, dpi, kDefaultDpi); }
 
-TEXTMETRICW MetricsOf(HDC dc, FontCache& fonts, const FontDesc& desc) {
+// What `measure` gives with the font of `desc` selected into dc; dc keeps its own font after.
+template <typename Measure>
+auto WithFont(HDC dc, FontCache& fonts, const FontDesc& desc, Measure measure) {
     HGDIOBJ old = ::SelectObject(dc, fonts.Get(desc));
-    TEXTMETRICW tm{};
-    ::GetTextMetricsW(dc, &tm);
+    const auto result = measure();
     ::SelectObject(dc, old);
-    return tm;
+    return result;
+}
+
+TEXTMETRICW MetricsOf(HDC dc, FontCache& fonts, const FontDesc& desc) {
+    return WithFont(dc, fonts, desc, [&] {
+        TEXTMETRICW tm{};
+        ::GetTextMetricsW(dc, &tm);
+        return tm;
+    });
 }
 
 bool FitsWith(HDC dc, FontCache& fonts, const FontDesc& desc, std::wstring_view text, const TextRoom& room) {
-    HGDIOBJ old = ::SelectObject(dc, fonts.Get(desc));
-    const bool fits = Fits(dc, text, room);
-    ::SelectObject(dc, old);
-    return fits;
+    return WithFont(dc, fonts, desc, [&] { return Fits(dc, text, room); });
 }
 
 }  // namespace
