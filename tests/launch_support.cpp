@@ -93,9 +93,9 @@ std::wstring BuiltProgram(const wchar_t* name) {
     return pelkor.substr(0, pelkor.find_last_of(L'\\') + 1) + name;
 }
 
-HWND StartShown(PelkorProcess& pelkor, const GameFolder& game) {
+HWND StartShown(PelkorProcess& pelkor, const GameFolder& game, const std::wstring& startedIn) {
     game.WriteIni(TypicalIni());
-    pelkor.Launch(game.path());
+    pelkor.Launch(game.path(), startedIn);
     return pelkor.WaitForMainWindow();
 }
 

@@ -82,8 +82,9 @@ bool PostClick(HWND control);
 
 // A program built beside the test program.
 std::wstring BuiltProgram(const wchar_t* name);
-// The real Pelkor.exe started on the folder with a typical gr.ini; its main window.
-HWND StartShown(PelkorProcess& pelkor, const GameFolder& game);
+// The real Pelkor.exe started on the folder with a typical gr.ini, from `startedIn`
+// (the game folder when empty); its main window.
+HWND StartShown(PelkorProcess& pelkor, const GameFolder& game, const std::wstring& startedIn = {});
 // A visible top-level window of the real program of this class, once it is there.
 HWND WaitForWindowOf(const PelkorProcess& pelkor, const wchar_t* className);
 

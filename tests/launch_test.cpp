@@ -30,6 +30,8 @@ TEST_F(LauncherTest, StartsTheGameByItsFullPathThenClosesBothWindowsAndEnds) {
     ASSERT_EQ(platform_.starts.size(), 1u);
     EXPECT_EQ(platform_.starts[0].application, game);
     EXPECT_EQ(platform_.starts[0].commandLine, L"\"" + game + L"\"");
+    EXPECT_EQ(platform_.starts[0].folder, game_.path());
+    EXPECT_TRUE(platform_.shellStarts.empty());
     EXPECT_TRUE(platform_.boxes.empty());
     EXPECT_FALSE(app_->AboutBox()->IsAlive());
     EXPECT_FALSE(form().IsAlive());
@@ -38,7 +40,7 @@ TEST_F(LauncherTest, StartsTheGameByItsFullPathThenClosesBothWindowsAndEnds) {
 }
 
 TEST_F(LauncherTest, GameThatCannotStartShowsNo05AndLeavesEverythingUsable) {
-    platform_.startSucceeds = false;
+    platform_.startResult = ERROR_FILE_NOT_FOUND;
     Click(Ctl(L"Command4"));
     ASSERT_EQ(platform_.boxes.size(), 1u);
     EXPECT_EQ(platform_.boxes[0].text, kNo05Text);
@@ -49,9 +51,36 @@ TEST_F(LauncherTest, GameThatCannotStartShowsNo05AndLeavesEverythingUsable) {
     EXPECT_TRUE(platform_.endings.empty());
 
     // The button can be pressed again; this time the game starts.
-    platform_.startSucceeds = true;
+    platform_.startResult = ERROR_SUCCESS;
     Click(Ctl(L"Command4"));
     EXPECT_EQ(platform_.starts.size(), 2u);
+    EXPECT_EQ(platform_.endings, std::vector<int>{0});
+}
+
+// A game set to run as an administrator: the shell starts it as a double-click would,
+// asking the user's consent. Declined, nothing is reported; any other failure is No.05.
+TEST_F(LauncherTest, GameThatMustRunAsAdministratorStartsThroughTheShellUnlessDeclined) {
+    const std::wstring game = game_.path() + L"\\GeneRally.exe";
+    platform_.startResult = app::kErrorElevationRequired;
+    platform_.shellStartResult = ERROR_CANCELLED;
+    Click(Ctl(L"Command4"));
+    ASSERT_EQ(platform_.shellStarts.size(), 1u);
+    EXPECT_EQ(platform_.shellStarts[0].application, game);
+    EXPECT_EQ(platform_.shellStarts[0].folder, game_.path());
+    EXPECT_TRUE(platform_.boxes.empty()) << "the user chose not to start it";
+    EXPECT_TRUE(::IsWindowVisible(form().hwnd()));
+    EXPECT_TRUE(platform_.endings.empty());
+
+    platform_.shellStartResult = ERROR_ACCESS_DENIED;
+    Click(Ctl(L"Command4"));
+    ASSERT_EQ(platform_.boxes.size(), 1u);
+    EXPECT_EQ(platform_.boxes[0].title, kNo05Title);
+    EXPECT_TRUE(platform_.endings.empty());
+
+    platform_.shellStartResult = ERROR_SUCCESS;
+    Click(Ctl(L"Command4"));
+    EXPECT_EQ(platform_.shellStarts.size(), 3u);
+    EXPECT_FALSE(form().IsAlive());
     EXPECT_EQ(platform_.endings, std::vector<int>{0});
 }
 
@@ -74,8 +103,10 @@ bool PlaceGame(const std::wstring& exe) {
 }
 
 // The real program in a folder whose name has blanks: a command line taken apart at
-// the first blank would start "<...>\pelkor-N.exe", planted beside the folder.
-TEST(RealLauncher, StartsTheGameInAFolderWithBlanksAndEnds) {
+// the first blank would start "<...>\pelkor-N.exe", planted beside the folder. The
+// program itself is started from the folder above, as from a shortcut or a command
+// prompt elsewhere; the game still runs in its own folder.
+TEST(RealLauncher, StartsTheGameInItsFolderWithBlanksAndEnds) {
     GameFolder game(true, L" game folder");
     const std::wstring exe = game.path() + L"\\GeneRally.exe";
     const std::wstring decoy = game.path().substr(0, game.path().find(L' ')) + L".exe";
@@ -90,7 +121,7 @@ TEST(RealLauncher, StartsTheGameInAFolderWithBlanksAndEnds) {
     } removeDecoy{decoy};
 
     PelkorProcess pelkor;
-    HWND main = StartShown(pelkor, game);
+    HWND main = StartShown(pelkor, game, game.path().substr(0, game.path().find_last_of(L'\\')));
     ASSERT_NE(main, nullptr);
     ASSERT_TRUE(PostClick(ChildWithText(main, L"バージョン情報")));
     ASSERT_NE(WaitForWindowOf(pelkor, launch::Form2::kClassName), nullptr);
@@ -101,7 +132,7 @@ TEST(RealLauncher, StartsTheGameInAFolderWithBlanksAndEnds) {
     ASSERT_TRUE(WaitUntil([&] { return StartRecord(exe).size() == 4; })) << "the game was not started";
     const auto record = StartRecord(exe);
     EXPECT_EQ(record[1], L"\"" + exe + L"\"");
-    EXPECT_EQ(record[2], game.path()) << "the game inherits the program's current folder";
+    EXPECT_EQ(record[2], game.path()) << "the game runs in its own folder";
     EXPECT_EQ(record[3], std::to_wstring(SW_SHOWNORMAL));
     EXPECT_TRUE(StartRecord(decoy).empty()) << "another program ran in the game's place";
 }
@@ -114,13 +145,14 @@ TEST(RealLauncher, DoubledBackslashAtADriveRootStillStartsTheGame) {
     const std::wstring exe = root + L"\\GeneRally.exe";
     ASSERT_TRUE(PlaceGame(exe));
     app::RealPlatform platform;
-    EXPECT_TRUE(platform.StartProgram(exe, L"\"" + exe + L"\""));
+    EXPECT_EQ(platform.StartProgram(exe, L"\"" + exe + L"\"", root), static_cast<DWORD>(ERROR_SUCCESS));
     EXPECT_TRUE(WaitUntil([&] { return StartRecord(exe).size() == 4; }));
     // Gone once the stand-in has ended and lets go of its file.
     ASSERT_TRUE(WaitUntil([&] { return ::DeleteFileW(exe.c_str()) || ::GetLastError() == ERROR_FILE_NOT_FOUND; }));
     ::DeleteFileW((exe + L".started.txt").c_str());
 
-    EXPECT_FALSE(platform.StartProgram(exe, L"\"" + exe + L"\"")) << "a missing game is a failure";
+    EXPECT_NE(platform.StartProgram(exe, L"\"" + exe + L"\"", root), static_cast<DWORD>(ERROR_SUCCESS))
+        << "a missing game is a failure";
 }
 
 // Without the game: No.05, and both windows stay usable; the about box outlives the

@@ -2,6 +2,7 @@
 // What the program asks of the system that would block the caller or leave the
 // process. The exe uses the real one; in-process tests put a recorder in its place.
 #include <windows.h>
+#include <shellapi.h>
 
 #include <optional>
 #include <string>
@@ -13,6 +14,10 @@ namespace pelkor::app {
 // The program's own name: the title of a message box that has none of its own,
 // where the system would otherwise write "Error" over a box that is no error report.
 inline constexpr wchar_t kProgramTitle[] = L"Pelkor";
+
+// CreateProcess's error for a program that must run as an administrator
+// (ERROR_ELEVATION_REQUIRED, which MinGW's headers lack).
+inline constexpr DWORD kErrorElevationRequired = 740;
 
 class Platform {
 public:
@@ -26,8 +31,15 @@ public:
                                UINT type) = 0;
     // Ends the message loop: the program has no window left, or must stop.
     virtual void EndProgram(int exitCode) = 0;
-    // Starts a program without waiting for it; false when it could not be started.
-    virtual bool StartProgram(const std::wstring& application, const std::wstring& commandLine) = 0;
+    // Starts a program in `folder` without waiting for it. ERROR_SUCCESS once it runs,
+    // else the system's error: kErrorElevationRequired for a program that must run as
+    // an administrator.
+    virtual DWORD StartProgram(const std::wstring& application, const std::wstring& commandLine,
+                               const std::wstring& folder) = 0;
+    // Starts a program as a double-click does, through the shell, which asks the user's
+    // consent for one that must run as an administrator. ERROR_SUCCESS once it runs,
+    // ERROR_CANCELLED when the user declined, else the system's error.
+    virtual DWORD StartThroughShell(HWND owner, const std::wstring& application, const std::wstring& folder) = 0;
     // Asks the system to open a web address in the user's browser; false on failure.
     virtual bool OpenWebPage(const std::wstring& address) = 0;
 };
@@ -38,10 +50,16 @@ public:
     int ShowMessageBox(HWND owner, const std::wstring& text, const std::optional<std::wstring>& title,
                        UINT type) override;
     void EndProgram(int exitCode) override;
-    bool StartProgram(const std::wstring& application, const std::wstring& commandLine) override;
+    DWORD StartProgram(const std::wstring& application, const std::wstring& commandLine,
+                       const std::wstring& folder) override;
+    DWORD StartThroughShell(HWND owner, const std::wstring& application, const std::wstring& folder) override;
     bool OpenWebPage(const std::wstring& address) override;
 
 private:
+    // ShellExecuteExW in the apartment the shell asks for, without a box of its own on
+    // failure; ERROR_SUCCESS or the system's error.
+    DWORD ExecuteInShell(SHELLEXECUTEINFOW& info);
+
     // Only the web pages need these: they load when the first one opens.
     win::SystemLibrary com_{L"ole32.dll"};
     win::SystemLibrary shell_{L"shell32.dll"};

@@ -1,5 +1,7 @@
 #include "app/platform.h"
 
+#include <objbase.h>
+
 namespace pelkor::app {
 
 std::wstring DirectoryOf(const std::wstring& fileName) {
@@ -30,5 +32,28 @@ int RealPlatform::ShowMessageBox(HWND owner, const std::wstring& text, const std
 }
 
 void RealPlatform::EndProgram(int exitCode) { ::PostQuitMessage(exitCode); }
+
+DWORD RealPlatform::ExecuteInShell(SHELLEXECUTEINFOW& info) {
+    // The shell may hand the work on through COM; it asks for an apartment-threaded
+    // caller without OLE1 DDE. Balanced here, so it holds whoever calls.
+    const auto initialize = com_.Get<decltype(::CoInitializeEx)>("CoInitializeEx");
+    const auto uninitialize = com_.Get<decltype(::CoUninitialize)>("CoUninitialize");
+    const auto execute = shell_.Get<decltype(::ShellExecuteExW)>("ShellExecuteExW");
+    if (!execute) return ERROR_PROC_NOT_FOUND;
+    const HRESULT com = initialize && uninitialize
+                            ? initialize(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE)
+                            : E_NOTIMPL;
+    info.cbSize = sizeof(info);
+    // The result must say whether the program was started, and the shell must not show
+    // a box of its own: the program reports the failure itself.
+    info.fMask |= SEE_MASK_NOASYNC | SEE_MASK_FLAG_NO_UI;
+    DWORD error = ERROR_SUCCESS;
+    if (!execute(&info)) {
+        error = ::GetLastError();
+        if (error == ERROR_SUCCESS) error = ERROR_GEN_FAILURE;  // a failure without a reason given
+    }
+    if (SUCCEEDED(com)) uninitialize();
+    return error;
+}
 
 }  // namespace pelkor::app

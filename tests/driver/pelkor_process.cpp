@@ -168,15 +168,15 @@ std::wstring WindowText(HWND window) {
 
 PelkorProcess::~PelkorProcess() { Kill(); }
 
-void PelkorProcess::Launch(const std::wstring& gameFolder) {
+void PelkorProcess::Launch(const std::wstring& gameFolder, const std::wstring& startedIn) {
     const std::wstring exe = gameFolder + (gameFolder.back() == L'\\' ? L"" : L"\\") + L"Pelkor.exe";
     if (!::CopyFileW(BuiltExe().c_str(), exe.c_str(), FALSE)) throw std::runtime_error("cannot copy Pelkor.exe");
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION info{};
     std::wstring commandLine = L"\"" + exe + L"\"";
-    if (!::CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, gameFolder.c_str(),
-                          &startup, &info)) {
+    if (!::CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                          (startedIn.empty() ? gameFolder : startedIn).c_str(), &startup, &info)) {
         throw std::runtime_error("cannot start Pelkor.exe");
     }
     ::CloseHandle(info.hThread);

@@ -45,8 +45,9 @@ public:
     PelkorProcess(const PelkorProcess&) = delete;
     PelkorProcess& operator=(const PelkorProcess&) = delete;
 
-    // Copies Pelkor.exe into the folder and starts it there.
-    void Launch(const std::wstring& gameFolder);
+    // Copies Pelkor.exe into the folder and starts it, with `startedIn` as its current
+    // folder (the game folder when empty).
+    void Launch(const std::wstring& gameFolder, const std::wstring& startedIn = {});
     // The visible main window, once it has appeared (nullptr if it does not).
     HWND WaitForMainWindow();
     HWND MainWindow() const;

@@ -16,7 +16,8 @@ struct MessageBoxCall {
 
 struct StartCall {
     std::wstring application;
-    std::wstring commandLine;
+    std::wstring commandLine;  // empty for a start through the shell
+    std::wstring folder;
 };
 
 class RecordingPlatform final : public app::Platform {
@@ -31,9 +32,14 @@ public:
         return IDOK;
     }
     void EndProgram(int exitCode) override { endings.push_back(exitCode); }
-    bool StartProgram(const std::wstring& application, const std::wstring& commandLine) override {
-        starts.push_back({application, commandLine});
-        return startSucceeds;
+    DWORD StartProgram(const std::wstring& application, const std::wstring& commandLine,
+                       const std::wstring& folder) override {
+        starts.push_back({application, commandLine, folder});
+        return startResult;
+    }
+    DWORD StartThroughShell(HWND, const std::wstring& application, const std::wstring& folder) override {
+        shellStarts.push_back({application, {}, folder});
+        return shellStartResult;
     }
     bool OpenWebPage(const std::wstring& address) override {
         pages.push_back(address);
@@ -43,8 +49,10 @@ public:
     std::vector<MessageBoxCall> boxes;
     std::vector<int> endings;
     std::vector<StartCall> starts;
+    std::vector<StartCall> shellStarts;
     std::vector<std::wstring> pages;
-    bool startSucceeds = true;
+    DWORD startResult = ERROR_SUCCESS;
+    DWORD shellStartResult = ERROR_SUCCESS;
     bool pageSucceeds = true;
     std::function<void()> onMessageBox;  // runs while the "box" is up
 
