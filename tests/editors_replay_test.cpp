@@ -48,6 +48,10 @@ TEST_F(ReplayTest, ApplyChecksTruncatesAndWritesBothKeys) {
         {L"200", L"-0.5", "200", nullptr},
         {L"-0", L"29.99", "0", "29"},  // no minus sign on zero
         {L"1.5e3", L"1e1", "1500", "10"},
+        // Full width, as typed with the input method on: read as ASCII, written as ASCII.
+        {L"６００", L"５", "600", "5"},
+        {L"\u3000１２．９\u3000", L"＋３０", "12", "30"},
+        {L"－１", L"３０．５", nullptr, nullptr},
     };
     std::string length = "1234", step = "9";
     for (const Case& c : cases) {

@@ -18,8 +18,9 @@ void Form1::Command5_Click() {
     const std::size_t lengthBox = Ctl(L"txt12", 2);
     const std::size_t stepBox = Ctl(L"txt12", 3);
     // One conversion for every step; a text it rejects takes the recovery in force.
+    // Full-width digits, as an input method types them, count as the digits they are.
     auto number = [&](std::size_t box) {
-        const auto value = settings::ParseNumber(Caption(box));
+        const auto value = settings::ParseTypedNumber(Caption(box));
         if (!value) throw RuntimeFailure("not a number");
         return *value;
     };

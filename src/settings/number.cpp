@@ -52,6 +52,24 @@ std::optional<double> ParseNumber(std::wstring_view text) {
     return value;
 }
 
+std::optional<double> ParseTypedNumber(std::wstring_view text) {
+    std::wstring ascii(text);
+    for (wchar_t& c : ascii) {
+        if (c >= L'\uFF10' && c <= L'\uFF19') {
+            c = static_cast<wchar_t>(L'0' + (c - L'\uFF10'));
+        } else if (c == L'\uFF0B') {
+            c = L'+';
+        } else if (c == L'\uFF0D') {
+            c = L'-';
+        } else if (c == L'\uFF0E') {
+            c = L'.';
+        } else if (c == L'\u3000') {
+            c = L' ';
+        }
+    }
+    return ParseNumber(ascii);
+}
+
 std::int16_t ToInteger16(std::wstring_view text) {
     const auto number = ParseNumber(text);
     if (!number) throw RuntimeFailure("not a number");

@@ -11,6 +11,11 @@ namespace pelkor::settings {
 // around it allowed. nullopt for the empty text, anything else, or a number beyond a double.
 std::optional<double> ParseNumber(std::wstring_view text);
 
+// A number as typed, where an input method may give full-width forms: the full-width
+// digits, plus, minus, full stop and the ideographic space are read as their ASCII
+// forms, and the rest as ParseNumber reads it.
+std::optional<double> ParseTypedNumber(std::wstring_view text);
+
 // A 16-bit signed whole number: a fraction goes to the nearest whole number, a half
 // to the even neighbour. Throws RuntimeFailure for a text that is not a number or lies
 // outside -32768..32767 once rounded.
