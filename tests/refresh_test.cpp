@@ -1,4 +1,6 @@
 // What the window shows for what gr.ini holds, checked on the live controls.
+#include <thread>
+
 #include "support/form_fixture.h"
 
 namespace pelkor::test {
@@ -191,6 +193,25 @@ TEST_F(RefreshTest, JapaneseTextComesThroughCodePage932) {
     StartShown();
     EXPECT_EQ(Text(Ctl(L"lblNow")), L" 夜景.pal");
     EXPECT_EQ(Working(L"txt1", 3), L"夜景.pal");
+}
+
+// Another program (a virus scanner, a sync client) holds the file for a moment just
+// when the refresh reads it: the refresh waits for it instead of ending the program.
+TEST_F(RefreshTest, FileHeldByAnotherProgramForAMomentIsWaitedFor) {
+    game_.WriteIni(TypicalIni());
+    StartShown();
+    game_.WriteIni(TypicalIniWith("ScreenshotWidth", "1024"));
+    HANDLE held = ::CreateFileW(game_.Ini().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    std::thread release([held] {
+        ::Sleep(300);
+        ::CloseHandle(held);
+    });
+    form().Refresh();
+    release.join();
+    EXPECT_TRUE(platform_.boxes.empty());
+    EXPECT_TRUE(platform_.endings.empty());
+    EXPECT_EQ(Text(Ctl(L"lblNow3")), L" 1024×480");
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "app/platform.h"
 #include "settings/catalogue.h"
 #include "settings/number.h"
+#include "settings/wait_until_readable.h"
 #include "win/failure.h"
 
 namespace pelkor::app {
@@ -26,6 +27,10 @@ void Form1::ShowCurrentSettings() {
     const std::wstring directory = ProgramDirectory();
     // Where gr.ini is, worked out once for the whole refresh.
     const std::wstring iniFile = settings::IniPathFor(directory);
+    // Held by another program for a moment (just after a write, a scanner or a sync
+    // client may have it), the file would give every read the empty text and end the
+    // program: it is waited for a little first.
+    settings::WaitUntilReadable(iniFile);
     // Each group of reads starts with the file name set anew and its section set.
     auto beginGroup = [&](std::wstring_view sectionName) {
         ini_.IniFileName = iniFile;

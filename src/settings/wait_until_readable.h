@@ -1,0 +1,15 @@
+#pragma once
+// A file that another program holds for a moment (a virus scanner, a sync client,
+// the game itself) is waited for before it is read.
+#include <windows.h>
+
+#include <string>
+
+namespace pelkor::settings {
+
+// Returns once the file can be opened for reading as the profile functions open it,
+// or is missing, or has refused for `limit` ms because another program holds it
+// (tried every `every` ms). Whatever the outcome, the caller reads as it would have.
+void WaitUntilReadable(const std::wstring& path, DWORD limit = 2000, DWORD every = 50);
+
+}  // namespace pelkor::settings
