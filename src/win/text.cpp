@@ -9,17 +9,19 @@ namespace pelkor::win {
 std::string ToAnsi(std::wstring_view text) {
     if (text.empty()) return {};
     const int length = static_cast<int>(text.size());
-    // UTF-8 as the ANSI code page rejects the used-default flag; there the
-    // error flag does the same job.
-    const bool utf8 = ::GetACP() == CP_UTF8;
-    const DWORD flags = utf8 ? WC_ERR_INVALID_CHARS : WC_NO_BEST_FIT_CHARS;
+    // The code page by its number: the error flag is valid only where the code page is
+    // given as UTF-8 or GB 18030, not as CP_ACP, and those two take no best-fit flag.
+    const UINT codePage = ::GetACP();
+    const bool exact = codePage == CP_UTF8 || codePage == 54936;
+    const DWORD flags = exact ? WC_ERR_INVALID_CHARS : WC_NO_BEST_FIT_CHARS;
+    // UTF-8 rejects the used-default flag; there the error flag does the same job.
     BOOL usedDefault = FALSE;
-    BOOL* usedDefaultOut = utf8 ? nullptr : &usedDefault;
-    const int size = ::WideCharToMultiByte(CP_ACP, flags, text.data(), length, nullptr, 0, nullptr,
+    BOOL* usedDefaultOut = codePage == CP_UTF8 ? nullptr : &usedDefault;
+    const int size = ::WideCharToMultiByte(codePage, flags, text.data(), length, nullptr, 0, nullptr,
                                            usedDefaultOut);
     if (size <= 0 || usedDefault) throw RuntimeFailure("text has no form in the ANSI code page");
     std::string out(static_cast<size_t>(size), '\0');
-    ::WideCharToMultiByte(CP_ACP, flags, text.data(), length, out.data(), size, nullptr, usedDefaultOut);
+    ::WideCharToMultiByte(codePage, flags, text.data(), length, out.data(), size, nullptr, usedDefaultOut);
     return out;
 }
 
