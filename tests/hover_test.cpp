@@ -1,4 +1,7 @@
 // The help line and the palette link under the mouse pointer.
+#include <windows.h>
+#include <commctrl.h>
+
 #include "launch_support.h"
 
 namespace pelkor::test {
@@ -25,6 +28,20 @@ constexpr wchar_t kTyres[] =
     L"タイヤとボディの表示を適正化します。\u3000効果は完璧ではありませんが通常はONにしておきましょう。";
 constexpr wchar_t kVideoMemory[] =
     L"ビデオメモリの値を設定します。あえて選択する意味はないと思われますので「自動検知」にしておきましょう。";
+
+// The size of every tool structure sent to a tooltip control of this thread.
+std::vector<UINT>& ToolSizesSent() {
+    static std::vector<UINT> sizes;
+    return sizes;
+}
+
+LRESULT CALLBACK RecordToolSizes(int code, WPARAM wParam, LPARAM lParam) {
+    const auto& sent = *reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (code == HC_ACTION && sent.message == TTM_ADDTOOLW) {
+        ToolSizesSent().push_back(reinterpret_cast<const TTTOOLINFOW*>(sent.lParam)->cbSize);
+    }
+    return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
 
 constexpr LinkLook kLinkAtRest{RGB(128, 128, 128), false};
 constexpr LinkLook kLinkLit{RGB(0, 0, 255), true};
@@ -166,6 +183,22 @@ TEST_F(HoverTest, HelpBubbleComesAfterARestAndGoesOnAPressOrWhenThePointerLeaves
     ASSERT_TRUE(holdAt(on, shown, std::chrono::seconds(3)));
     // Out of the window, which then hears nothing of the pointer.
     EXPECT_TRUE(holdAt(POINT{0, 0}, hidden, std::chrono::seconds(2)));
+}
+
+// The common controls before version 6, which the program uses, refuse a tool
+// structure larger than its second form, and the bubble would never show (Wine takes it).
+TEST_F(HoverTest, HelpBubblesAreAddedInTheFormTheCommonControlsAccept) {
+    ToolSizesSent().clear();
+    HHOOK hook = ::SetWindowsHookExW(WH_CALLWNDPROC, RecordToolSizes, nullptr, ::GetCurrentThreadId());
+    ASSERT_NE(hook, nullptr);
+    MoveOverSurface();
+    MoveOver(Ctl(L"Command4"));  // the first real move makes the tooltip control
+    ::UnhookWindowsHookEx(hook);
+    std::size_t tools = 0;
+    for (const auto& entry : app::kForm1Design) tools += entry.tooltip.empty() ? 0 : 1;
+    ASSERT_GT(tools, 0u);
+    ASSERT_EQ(ToolSizesSent().size(), tools);
+    for (const UINT size : ToolSizesSent()) EXPECT_EQ(size, TTTOOLINFOW_V2_SIZE);
 }
 
 // USER32 gives a mouse move to the control it finds by hit testing: a group box and

@@ -34,7 +34,9 @@ bool Tooltip::EnsureControl() {
     }
     for (Tool& tool : tools_) {
         TTTOOLINFOW info{};
-        info.cbSize = sizeof(info);
+        // The common controls before version 6, which the program uses, refuse any
+        // larger form of the structure than this one (Wine takes them all).
+        info.cbSize = TTTOOLINFOW_V2_SIZE;
         info.uFlags = TTF_IDISHWND;
         info.hwnd = owner_;
         info.uId = reinterpret_cast<UINT_PTR>(tool.control);
