@@ -1,4 +1,9 @@
 // The window as the user meets it: size, colours, fonts, keyboard order and scaling.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <cstdlib>
+
 #include "launch/about_box.h"
 #include "launch_support.h"
 #include "support/form_fixture.h"
@@ -151,6 +156,56 @@ TEST_F(LayoutTest, DoubledDpiScalesEveryControlAndFont) {
         EXPECT_NEAR(r.bottom - r.top, (before[row].bottom - before[row].top) * 3 / 2, 2);
     }
     EXPECT_EQ(FontOf(Ctl(L"Command1")).lfHeight, -win::PointsToPixels(9, to));
+}
+
+// What Windows asks of a per-monitor window moved to a monitor of another scale, and
+// Wine never does: the outer size for the new DPI (both windows), then the new DPI itself,
+// which the help bubble's font follows.
+TEST_F(LayoutTest, AnotherMonitorsScaleGivesTheDesignedSizesAndTheBubbleItsFont) {
+    ScreenTurn turn;  // an about box of its own, beside the about-box tests
+    Click(Ctl(L"Command3"));
+    launch::Form2* about = app_->AboutBox();
+    ASSERT_NE(about, nullptr);
+    const int to = form().Dpi() * 3 / 2;
+    auto askedSize = [to](HWND window) {
+        SIZE size{};
+        EXPECT_TRUE(::SendMessageW(window, win::kGetDpiScaledSize, static_cast<WPARAM>(to), reinterpret_cast<LPARAM>(&size)));
+        return size;
+    };
+    auto outerFor = [to](HWND window, int clientWidth, int clientHeight) {
+        return win::OuterSizeFor({win::TwipsToPixels(clientWidth, to), win::TwipsToPixels(clientHeight, to)},
+                                 static_cast<DWORD>(::GetWindowLongPtrW(window, GWL_STYLE)),
+                                 static_cast<DWORD>(::GetWindowLongPtrW(window, GWL_EXSTYLE)), to);
+    };
+    // The main window: cut off at its designed outer width, its client area as high as designed.
+    const SIZE main = askedSize(form().hwnd());
+    EXPECT_EQ(main.cx, win::TwipsToPixels(5790, to));
+    EXPECT_EQ(main.cy, outerFor(form().hwnd(), 0, 6705).cy);
+    const SIZE box = askedSize(about->hwnd());
+    const SIZE designedBox = outerFor(about->hwnd(), 3525, 1170);
+    EXPECT_EQ(box.cx, designedBox.cx);
+    EXPECT_EQ(box.cy, designedBox.cy);
+
+    // The bubble is made on the pointer's first move over the window.
+    ::SendMessageW(form().hwnd(), WM_MOUSEMOVE, 0, 0);
+    ::SendMessageW(Control(Ctl(L"Command4")), WM_MOUSEMOVE, 0, 0);
+    HWND bubble = nullptr;
+    for (HWND tip : WindowsOf(::GetCurrentThreadId(), TOOLTIPS_CLASSW)) {
+        if (::GetWindow(tip, GW_OWNER) == form().hwnd()) bubble = tip;
+    }
+    ASSERT_NE(bubble, nullptr);
+    auto bubbleFontHeight = [bubble] {
+        LOGFONTW lf{};
+        ::GetObjectW(reinterpret_cast<HFONT>(::SendMessageW(bubble, WM_GETFONT, 0, 0)), sizeof(lf), &lf);
+        return std::abs(lf.lfHeight);
+    };
+    const int before = bubbleFontHeight();
+    ASSERT_GT(before, 0);
+    RECT outer{};
+    ::GetWindowRect(form().hwnd(), &outer);
+    RECT suggested{outer.left, outer.top, outer.left + main.cx, outer.top + main.cy};
+    ::SendMessageW(form().hwnd(), WM_DPICHANGED, MAKEWPARAM(to, to), reinterpret_cast<LPARAM>(&suggested));
+    EXPECT_NEAR(bubbleFontHeight(), before * 3 / 2, 1);
 }
 
 class CaptionFitTest : public LayoutTest, public testing::WithParamInterface<win::Language> {

@@ -119,6 +119,7 @@ private:
     void CreateControls() override;
     // The window's outer size at a DPI.
     static SIZE OuterSize(int dpi);
+    SIZE DesignedOuterSize(int dpi) const override { return OuterSize(dpi); }
     HBRUSH OnControlColour(HDC dc, HWND control) override;
     void OnDrawItem(const DRAWITEMSTRUCT& item) override;
     void OnDpiChanged() override { mascot_.reset(); }

@@ -41,13 +41,29 @@ void Form2::Label4_Click() { OpenPage(app_.platform(), hwnd(), kHomePage, TextLa
 
 bool Form2::Create() {
     RegisterWindowClass(kClassName, nullptr, nullptr);
-    if (!CreateHidden(kClassName, std::wstring(kForm2Caption.In(TextLanguage())).c_str(), kStyle, kExStyle)) return false;
-    const SIZE outer = win::OuterSizeFor(
-        {win::TwipsToPixels(kForm2ClientWidth, dpi_), win::TwipsToPixels(kForm2ClientHeight, dpi_)}, kStyle,
-        kExStyle, dpi_);
-    const POINT at = win::CentredOnMonitor(hwnd(), outer);
-    ::SetWindowPos(hwnd(), nullptr, at.x, at.y, outer.cx, outer.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+    // Made centred on the main window's monitor, at the size its DPI gives: where the
+    // system put it, it would open on the primary monitor.
+    app::Form1* form1 = app_.MainWindow();
+    HWND main = form1 && form1->IsAlive() ? form1->hwnd() : nullptr;
+    SIZE outer = DesignedOuterSize(win::DpiOf(main));
+    POINT at = win::CentredOnMonitor(main, outer);
+    const RECT place{at.x, at.y, at.x + outer.cx, at.y + outer.cy};
+    if (!CreateHidden(kClassName, std::wstring(kForm2Caption.In(TextLanguage())).c_str(), kStyle, kExStyle, &place)) {
+        return false;
+    }
+    // The box has the DPI of the monitor it was made on; where that is not the main
+    // window's, it takes the size of its own.
+    outer = DesignedOuterSize(dpi_);
+    if (outer.cx != place.right - place.left || outer.cy != place.bottom - place.top) {
+        at = win::CentredOnMonitor(main, outer);
+        ::SetWindowPos(hwnd(), nullptr, at.x, at.y, outer.cx, outer.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+    }
     return true;
+}
+
+SIZE Form2::DesignedOuterSize(int dpi) const {
+    return win::OuterSizeFor({win::TwipsToPixels(kForm2ClientWidth, dpi), win::TwipsToPixels(kForm2ClientHeight, dpi)},
+                             kStyle, kExStyle, dpi);
 }
 
 LRESULT Form2::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

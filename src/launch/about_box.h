@@ -42,6 +42,7 @@ private:
     HBRUSH OnControlColour(HDC dc, HWND control) override;
     void OnDrawItem(const DRAWITEMSTRUCT& item) override;
     void OnDpiChanged() override { icon_.reset(); }
+    SIZE DesignedOuterSize(int dpi) const override;
     // The box itself, not its link: an Enter right after opening it opens no page.
     HWND FirstFocus() const override { return nullptr; }
 

@@ -35,6 +35,20 @@ SIZE OuterSizeFor(SIZE client, DWORD style, DWORD exStyle, int dpi) {
     return {rect.right - rect.left, rect.bottom - rect.top};
 }
 
+LOGFONTW StatusFontAt(int dpi) {
+    using ForDpiFn = BOOL(WINAPI*)(UINT, UINT, PVOID, UINT, UINT);
+    static const auto forDpi = User32Function<ForDpiFn>("SystemParametersInfoForDpi");
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof(metrics);
+    if (forDpi && forDpi(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0, static_cast<UINT>(dpi))) {
+        return metrics.lfStatusFont;
+    }
+    // Older systems give the metrics at the screen's DPI only.
+    ::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0);
+    metrics.lfStatusFont.lfHeight = ::MulDiv(metrics.lfStatusFont.lfHeight, dpi, DpiOf(nullptr));
+    return metrics.lfStatusFont;
+}
+
 namespace {
 
 POINT CentredOn(HMONITOR monitor, SIZE size) {
@@ -49,6 +63,7 @@ POINT CentredOn(HMONITOR monitor, SIZE size) {
 }  // namespace
 
 POINT CentredOnMonitor(HWND window, SIZE size) {
+    if (!window) return CentredOnPrimaryMonitor(size);
     return CentredOn(::MonitorFromWindow(window, MONITOR_DEFAULTTOPRIMARY), size);
 }
 

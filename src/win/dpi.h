@@ -6,6 +6,8 @@ namespace pelkor::win {
 
 inline constexpr int kTwipsPerInch = 1440;
 inline constexpr int kDefaultDpi = 96;
+// WM_GETDPISCALEDSIZE, sent from Windows 10 1703 on; the Windows 7 headers lack it.
+inline constexpr UINT kGetDpiScaledSize = 0x02E4;
 
 // Pixels for a length in twips at the given dots per inch (15 twips a pixel at 96).
 inline int TwipsToPixels(int twips, int dpi) { return ::MulDiv(twips, dpi, kTwipsPerInch); }
@@ -16,7 +18,11 @@ inline int PointsToPixels(int points, int dpi) { return ::MulDiv(points, dpi, 72
 int DpiOf(HWND window);
 // The outer size of a window whose client area has the given size.
 SIZE OuterSizeFor(SIZE client, DWORD style, DWORD exStyle, int dpi);
-// Top-left corner that centres a window of this size on the work area of its monitor.
+// The status font of the system's non-client metrics, which the tooltip control takes
+// as its own, for the given DPI.
+LOGFONTW StatusFontAt(int dpi);
+// Top-left corner that centres a window of this size on the work area of the monitor
+// of `window` (the primary one for null).
 POINT CentredOnMonitor(HWND window, SIZE size);
 // The same on the primary monitor, for a window yet to be made.
 POINT CentredOnPrimaryMonitor(SIZE size);

@@ -141,6 +141,11 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_SETFOCUS:
             if (HWND control = FocusToRestore()) RestoreFocus(control);
             return 0;
+        case kGetDpiScaledSize:
+            // Left unanswered, the system scales the outer size linearly, and the client
+            // area, inside a frame that does not scale so, ends a few pixels off the design.
+            *reinterpret_cast<SIZE*>(lParam) = DesignedOuterSize(static_cast<int>(wParam));
+            return TRUE;
         case WM_DPICHANGED:
             dpi_ = HIWORD(wParam);
             fonts_.SetDpi(dpi_);

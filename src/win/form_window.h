@@ -46,6 +46,9 @@ protected:
     virtual void OnDrawItem(const DRAWITEMSTRUCT&) {}
     // Called on a new DPI before the layout: images made at the old one go.
     virtual void OnDpiChanged() {}
+    // The window's outer size as designed at a DPI: what the system asks for before it
+    // moves the window to a monitor of another scale.
+    virtual SIZE DesignedOuterSize(int dpi) const = 0;
 
     // Creates the row's control as designed, with its font, its hook and its help bubble.
     HWND AddControl(std::size_t row, bool startsGroup = false);

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "win/dpi.h"
+
 namespace pelkor::win {
 
 void Tooltip::Add(HWND owner, HWND control, std::wstring_view text) {
@@ -14,6 +16,17 @@ void Tooltip::Add(HWND owner, HWND control, std::wstring_view text) {
 std::wstring_view Tooltip::TextOf(HWND control) const {
     const auto it = std::find_if(tools_.begin(), tools_.end(), [&](const Tool& t) { return t.control == control; });
     return it == tools_.end() ? std::wstring_view() : std::wstring_view(it->text);
+}
+
+void Tooltip::SetDpi(int dpi) {
+    if (!tip_) return;  // made later, at the owner's DPI then
+    // The control scales nothing itself: it keeps the font it was made with, the
+    // status font at the system's DPI, whatever monitor the window moves to.
+    LOGFONTW face = StatusFontAt(dpi);
+    UniqueFont font(::CreateFontIndirectW(&face));
+    if (!font) return;
+    ::SendMessageW(tip_, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), FALSE);
+    font_ = std::move(font);  // the old one only once the control has let go of it
 }
 
 HWND Tooltip::ShownBubble() const { return tip_ && ::IsWindowVisible(tip_) ? tip_ : nullptr; }
@@ -32,6 +45,7 @@ bool Tooltip::EnsureControl() {
         failed_ = true;
         return false;
     }
+    SetDpi(DpiOf(owner_));
     for (Tool& tool : tools_) {
         TTTOOLINFOW info{};
         // The common controls before version 6, which the program uses, refuse any

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "win/handles.h"
 #include "win/system_library.h"
 
 namespace pelkor::win {
@@ -24,6 +25,8 @@ public:
     // Every mouse message of the owner and of its controls passes here, with the
     // window it was sent to.
     void Relay(HWND target, UINT message);
+    // The owner's DPI has changed: the bubble's text follows it.
+    void SetDpi(int dpi);
     // The text added for `control`; empty when it has none.
     std::wstring_view TextOf(HWND control) const;
     // The bubble while it is on the screen, else null.
@@ -43,6 +46,7 @@ private:
     std::vector<Tool> tools_;
     // Owned by owner_, so destroyed with it; a Window destroys its window before its members.
     HWND tip_ = nullptr;
+    UniqueFont font_;  // the bubble's font at the owner's DPI
     bool failed_ = false;
     // Where the pointer was at the last message relayed, and over which window.
     HWND lastTarget_ = nullptr;

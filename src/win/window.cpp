@@ -84,6 +84,7 @@ LRESULT CALLBACK Window::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
     if (!self) return ::DefWindowProcW(hwnd, message, wParam, lParam);
 
     if (IsMouseMessage(message)) self->tooltips_.Relay(hwnd, message);
+    if (message == WM_DPICHANGED) self->tooltips_.SetDpi(HIWORD(wParam));
     LRESULT result = 0;
     try {
         result = self->HandleMessage(message, wParam, lParam);
