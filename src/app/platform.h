@@ -30,6 +30,8 @@ public:
     virtual bool StartProgram(const std::wstring& application, const std::wstring& commandLine) = 0;
     // Asks the system to open a web address in the user's browser; false on failure.
     virtual bool OpenWebPage(const std::wstring& address) = 0;
+    // Whether the user has the system's high-contrast setting on.
+    virtual bool HighContrast() = 0;
 };
 
 class RealPlatform final : public Platform {
@@ -40,6 +42,7 @@ public:
     void EndProgram(int exitCode) override;
     bool StartProgram(const std::wstring& application, const std::wstring& commandLine) override;
     bool OpenWebPage(const std::wstring& address) override;
+    bool HighContrast() override;
 
 private:
     // Only the web pages need these: they load when the first one opens.

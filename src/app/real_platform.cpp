@@ -31,4 +31,11 @@ int RealPlatform::ShowMessageBox(HWND owner, const std::wstring& text, const std
 
 void RealPlatform::EndProgram(int exitCode) { ::PostQuitMessage(exitCode); }
 
+bool RealPlatform::HighContrast() {
+    HIGHCONTRASTW setting{};
+    setting.cbSize = sizeof(setting);
+    return ::SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof(setting), &setting, 0) &&
+           (setting.dwFlags & HCF_HIGHCONTRASTON);
+}
+
 }  // namespace pelkor::app

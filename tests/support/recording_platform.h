@@ -39,6 +39,7 @@ public:
         pages.push_back(address);
         return pageSucceeds;
     }
+    bool HighContrast() override { return highContrast; }
 
     std::vector<MessageBoxCall> boxes;
     std::vector<int> endings;
@@ -46,6 +47,7 @@ public:
     std::vector<std::wstring> pages;
     bool startSucceeds = true;
     bool pageSucceeds = true;
+    bool highContrast = false;  // what the system is said to answer
     std::function<void()> onMessageBox;  // runs while the "box" is up
 
 private:
