@@ -70,7 +70,7 @@ TEST_F(LayoutTest, FixedWindowCutOffRightOfTheVisibleLayout) {
     for (std::size_t row = 0; row < app::kForm1.size(); ++row) {
         const RECT r = ClientRectOf(row);
         EXPECT_LE(r.right, client.right) << "cut off: row " << row;
-        EXPECT_TRUE(::IsWindowVisible(Control(row)));
+        EXPECT_EQ(::IsWindowVisible(Control(row)) != FALSE, !app::kForm1Design[row].Has(win::flag::Hidden));
     }
 }
 
@@ -103,6 +103,79 @@ TEST_F(LayoutTest, ColoursOfTheDesign) {
     // The value labels carry a border, all but the screenshot format.
     EXPECT_TRUE(::GetWindowLongPtrW(Control(Ctl(L"lblNow3")), GWL_STYLE) & WS_BORDER);
     EXPECT_FALSE(::GetWindowLongPtrW(Control(Ctl(L"lblNow9")), GWL_STYLE) & WS_BORDER);
+}
+
+// High contrast as the system reports it: the system's pairs while it is on, for the
+// controls' colours and the owner-drawn faces, both windows drawn anew; the design's again after.
+TEST_F(LayoutTest, HighContrastTakesTheSystemsColoursAndGivesThemBack) {
+    auto sys = [](int index) { return ::GetSysColor(index); };
+    // The face of an owner-drawn button, drawn as the window draws it.
+    auto face = [&](std::size_t row) {
+        HWND button = Control(row);
+        DRAWITEMSTRUCT item{};
+        item.CtlType = ODT_BUTTON;
+        item.hwndItem = button;
+        ::GetClientRect(button, &item.rcItem);
+        HDC screen = ::GetDC(nullptr);
+        item.hDC = ::CreateCompatibleDC(screen);
+        HBITMAP bitmap = ::CreateCompatibleBitmap(screen, item.rcItem.right, item.rcItem.bottom);
+        ::ReleaseDC(nullptr, screen);
+        HGDIOBJ old = ::SelectObject(item.hDC, bitmap);
+        ::SendMessageW(form().hwnd(), WM_DRAWITEM, ::GetDlgCtrlID(button), reinterpret_cast<LPARAM>(&item));
+        const COLORREF colour = ::GetPixel(item.hDC, 4, 4);
+        ::SelectObject(item.hDC, old);
+        ::DeleteObject(bitmap);
+        ::DeleteDC(item.hDC);
+        return colour;
+    };
+    Click(Ctl(L"Command3"));
+    launch::Form2* about = app_->AboutBox();
+    ASSERT_NE(about, nullptr);
+    HWND homeLink = about->Control(launch::AboutCtl(L"Label4"));
+    auto aboutColours = [&] {
+        HDC dc = ::CreateCompatibleDC(nullptr);
+        ::SendMessageW(about->hwnd(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(homeLink));
+        const std::pair colours{::GetTextColor(dc), ::GetBkColor(dc)};
+        ::DeleteDC(dc);
+        return colours;
+    };
+    ::UpdateWindow(form().hwnd());
+    ::UpdateWindow(about->hwnd());
+    ASSERT_FALSE(::GetUpdateRect(Control(Ctl(L"lblNow")), nullptr, FALSE));
+
+    platform_.highContrast = true;
+    ::SendMessageW(form().hwnd(), WM_SYSCOLORCHANGE, 0, 0);
+    EXPECT_TRUE(::GetUpdateRect(Control(Ctl(L"lblNow")), nullptr, FALSE)) << "the main window is drawn anew";
+    EXPECT_TRUE(::GetUpdateRect(homeLink, nullptr, FALSE)) << "so is the about box";
+    const struct {
+        std::size_t row;
+        COLORREF text, back;
+        UINT message = WM_CTLCOLORSTATIC;
+    } pairs[] = {
+        {Ctl(L"lblNow"), sys(COLOR_HIGHLIGHTTEXT), sys(COLOR_HIGHLIGHT)},
+        {Ctl(L"Label4"), sys(COLOR_HIGHLIGHTTEXT), sys(COLOR_HIGHLIGHT)},
+        {Ctl(L"Frame1"), sys(COLOR_BTNTEXT), sys(COLOR_BTNFACE)},
+        {Ctl(L"Option1", 3), sys(COLOR_BTNTEXT), sys(COLOR_BTNFACE)},
+        {Ctl(L"Label2", 2), sys(COLOR_BTNTEXT), sys(COLOR_BTNFACE)},
+        {Ctl(L"lblMes"), sys(COLOR_BTNTEXT), sys(COLOR_BTNFACE)},
+        {Ctl(L"lblLink1"), sys(COLOR_HOTLIGHT), sys(COLOR_BTNFACE)},
+        {Ctl(L"File1"), sys(COLOR_WINDOWTEXT), sys(COLOR_WINDOW), WM_CTLCOLORLISTBOX},
+    };
+    for (const auto& pair : pairs) {
+        SCOPED_TRACE(testing::Message() << "row " << pair.row);
+        EXPECT_EQ(Colours(pair.row, pair.message), std::pair(pair.text, pair.back));
+    }
+    EXPECT_EQ(face(Ctl(L"Command1")), sys(COLOR_BTNFACE));
+    EXPECT_EQ(face(Ctl(L"Command8")), sys(COLOR_BTNFACE));
+    EXPECT_EQ(aboutColours(), std::pair(sys(COLOR_HOTLIGHT), sys(COLOR_BTNFACE)));
+
+    platform_.highContrast = false;
+    ::SendMessageW(form().hwnd(), WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0);
+    EXPECT_EQ(Colours(Ctl(L"lblNow")), std::pair(RGB(192, 192, 255), RGB(0, 0, 192)));
+    EXPECT_EQ(Colours(Ctl(L"File1"), WM_CTLCOLORLISTBOX), std::pair(RGB(128, 128, 255), RGB(255, 255, 255)));
+    EXPECT_EQ(face(Ctl(L"Command1")), RGB(192, 192, 255));
+    EXPECT_EQ(face(Ctl(L"Command8")), RGB(224, 224, 224));
+    EXPECT_EQ(aboutColours(), std::pair(RGB(255, 255, 255), sys(COLOR_BTNFACE)));
 }
 
 TEST_F(LayoutTest, FontsAskForJapaneseAndTheNamedFaces) {

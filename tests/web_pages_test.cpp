@@ -16,6 +16,7 @@ using launch::kHelpPage;
 using launch::kHomePage;
 using launch::kPalettePage;
 using launch::PageAddress;
+using driver::BrowserStandIn;
 
 constexpr wchar_t kAccessFailure[] =
     L"アクセスできませんでした。\r\n\r\nInternet Explorer もしくは Net環境の設定を確認してください。";
@@ -97,65 +98,6 @@ TEST(RealPlatformTest, AddressNoProgramCanOpenIsAFailure) {
     app::RealPlatform platform;
     EXPECT_FALSE(platform.OpenWebPage(L"pelkor-no-such-scheme:page"));
 }
-
-// Under Wine an address goes to winebrowser, which runs the programs named in this
-// registry value with the address as their last argument.
-class BrowserStandIn {
-public:
-    BrowserStandIn() {
-        using UnixName = char*(CDECL*)(const wchar_t*);
-        const auto unixName = reinterpret_cast<UnixName>(
-            reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
-        if (!unixName) return;
-        const std::wstring script = folder_.path() + L"\\browser.sh";
-        const std::string record = Unix(unixName, folder_.path() + L"\\pages.txt");
-        folder_.WriteFile(L"browser.sh", "printf '%s\\n' \"$1\" >> '" + record + "'\n");
-        const std::string command = "/bin/sh \"" + Unix(unixName, script) + "\"";
-
-        ::RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\Wine\\WineBrowser", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                          &key_, nullptr);
-        DWORD size = sizeof(saved_);
-        hadValue_ = ::RegQueryValueExW(key_, L"Browsers", nullptr, nullptr, reinterpret_cast<BYTE*>(saved_), &size) ==
-                    ERROR_SUCCESS;
-        const std::wstring value(command.begin(), command.end());
-        ::RegSetValueExW(key_, L"Browsers", 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                         static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
-        ready_ = true;
-    }
-    ~BrowserStandIn() {
-        if (!key_) return;
-        if (hadValue_) {
-            ::RegSetValueExW(key_, L"Browsers", 0, REG_SZ, reinterpret_cast<const BYTE*>(saved_),
-                             static_cast<DWORD>((::lstrlenW(saved_) + 1) * sizeof(wchar_t)));
-        } else {
-            ::RegDeleteValueW(key_, L"Browsers");
-        }
-        ::RegCloseKey(key_);
-    }
-    bool Ready() const { return ready_; }
-    // The addresses the stand-in browser was started with, in order.
-    std::vector<std::string> Pages() const {
-        std::ifstream in((folder_.path() + L"\\pages.txt").c_str());
-        std::vector<std::string> lines;
-        for (std::string line; std::getline(in, line);) lines.push_back(line);
-        return lines;
-    }
-
-private:
-    template <typename UnixName>
-    static std::string Unix(UnixName unixName, const std::wstring& path) {
-        char* name = unixName(path.c_str());
-        std::string copy = name ? name : "";
-        ::HeapFree(::GetProcessHeap(), 0, name);
-        return copy;
-    }
-
-    GameFolder folder_{false};
-    HKEY key_ = nullptr;
-    wchar_t saved_[512] = {};
-    bool hadValue_ = false;
-    bool ready_ = false;
-};
 
 TEST(RealWebPages, EachAddressReachesTheBrowser) {
     BrowserStandIn browser;

@@ -16,6 +16,7 @@ Application::~Application() {
 }
 
 bool Application::Start() {
+    colours_.SetHighContrast(platform_.HighContrast());
     form1_ = std::make_unique<Form1>(*this);
     form1_->Load();
     if (!form1_->IsAlive()) return false;
@@ -51,6 +52,17 @@ void Application::CloseAll(int exitCode) {
     exitCode_ = exitCode;
     if (form2_) form2_->Destroy();
     if (form1_) form1_->Destroy();
+}
+
+void Application::SystemChanged(bool colours) {
+    const bool changed = colours_.SetHighContrast(platform_.HighContrast());
+    if (!changed && !colours) return;
+    for (win::Window* window : {static_cast<win::Window*>(form1_.get()), static_cast<win::Window*>(form2_.get())}) {
+        if (window && window->IsAlive()) {
+            ::RedrawWindow(window->hwnd(), nullptr, nullptr,
+                           RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+        }
+    }
 }
 
 void Application::WindowClosed() {

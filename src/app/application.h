@@ -5,6 +5,7 @@
 
 #include <memory>
 
+#include "win/colours.h"
 #include "win/language.h"
 
 namespace pelkor::launch {
@@ -34,6 +35,8 @@ public:
 
     Platform& platform() { return platform_; }
     win::Language language() const { return language_; }
+    // The colours both windows are drawn in.
+    const win::ColourScheme& colours() const { return colours_; }
     Form1* MainWindow() { return form1_.get(); }
     launch::Form2* AboutBox() { return form2_.get(); }
 
@@ -45,12 +48,16 @@ public:
     void EndAfterFailure();
     // A window has gone; the program ends when none is left.
     void WindowClosed();
+    // The system's settings (or, with `colours`, its colours) have changed: high contrast
+    // is asked again, and both windows are drawn anew where their colours change.
+    void SystemChanged(bool colours);
 
 private:
     void CloseAll(int exitCode);
 
     Platform& platform_;
     win::Language language_;
+    win::ColourScheme colours_;
     std::unique_ptr<Form1> form1_;
     std::unique_ptr<launch::Form2> form2_;
     int exitCode_ = 0;

@@ -75,6 +75,8 @@ inline constexpr ControlRow kForm1Design[] = {
     V(L"lblNow9", L"Frame3", 2460, 690, 495, 180, L"", 0),
 
     // Palette. The link takes the focus last, after the designed order, so that the keyboard reaches it too.
+    // The list shows no label of its own: a hidden one gives it the group's name.
+    {Kind::Label, L"lblFile1", -1, L"Frame1", {L"パレット", L"Palette"}, 150, 270, 3135, 180, win::kNoColour, win::kNoColour, FontId::Default, 0, flag::Names | flag::Hidden},
     {Kind::FileList, L"File1", -1, L"Frame1", L"", 150, 270, 3135, 1710, kLightBlue, kWhite, FontId::Default, 12},
     {Kind::Button, L"Command1", -1, L"Frame1", {L"パレット変更", L"Change palette"}, 3420, 300, 1845, 405, win::kNoColour, kApplyFace, FontId::Default, 1},
     {Kind::Button, L"Command2", -1, L"Frame1", {L"初期化(gr.pal)", L"Reset (gr.pal)"}, 3420, 750, 1845, 405, win::kNoColour, kResetFace, FontId::Default, 2},
@@ -90,24 +92,25 @@ inline constexpr ControlRow kForm1Design[] = {
     {Kind::Picture, L"Picture2", -1, L"Frame3", L"", 2055, 690, 405, 180, win::kNoColour, kValueBack},
     {Kind::Label, L"Label4", -1, L"Picture2", L"TIPE", 90, 45, 300, 120, kValueText, kValueBack, FontId::SmallFonts6},
 
-    // Replay limits.
-    {Kind::Label, L"Label2", 1, L"Frame2", {L"録画時間", L"Time"}, 90, 300, 735, 165, kGreyText, win::kNoColour, FontId::Default, 0, flag::Centred},
-    {Kind::Label, L"Label2", 3, L"Frame2", {L"ステップ", L"Interval"}, 885, 300, 645, 180, kGreyText, win::kNoColour, FontId::Default, 0, flag::Centred},
+    // Replay limits. A label that names a box or a bar for a screen reader stands in the
+    // row before it.
+    {Kind::Label, L"Label2", 1, L"Frame2", {L"録画時間", L"Time"}, 90, 300, 735, 165, kGreyText, win::kNoColour, FontId::Default, 0, flag::Centred | flag::Names},
     {Kind::Edit, L"txt12", 2, L"Frame2", L"txt12(2)", 90, 540, 735, 225, win::kNoColour, win::kNoColour, FontId::Default, 16},
+    {Kind::Label, L"Label2", 3, L"Frame2", {L"ステップ", L"Interval"}, 885, 300, 645, 180, kGreyText, win::kNoColour, FontId::Default, 0, flag::Centred | flag::Names},
     {Kind::Edit, L"txt12", 3, L"Frame2", L"txt12(3)", 960, 540, 465, 225, win::kNoColour, win::kNoColour, FontId::Default, 17},
     {Kind::Button, L"Command5", -1, L"Frame2", {L"実行", L"Apply"}, 1530, 270, 675, 255, win::kNoColour, kApplyFace, FontId::Default, 3},
     {Kind::Button, L"Command8", -1, L"Frame2", {L"初期化", L"Reset"}, 1530, 570, 675, 255, win::kNoColour, kResetFace, FontId::Default, 4},
 
     // Camera view.
-    {Kind::Label, L"Label2", 4, L"Frame4", {L"上下", L"Tilt"}, 240, 240, 360, 180, kDarkText},
-    {Kind::Label, L"Label2", 5, L"Frame4", {L"左右", L"Turn"}, 1410, 240, 360, 180, kDarkText},
-    {Kind::Label, L"Label2", 6, L"Frame4", {L"拡大", L"Size"}, 2580, 240, 360, 180, kDarkText},
+    {Kind::Label, L"Label2", 4, L"Frame4", {L"上下", L"Tilt"}, 240, 240, 360, 180, kDarkText, win::kNoColour, FontId::Default, 0, flag::Names},
+    {Kind::ScrollBar, L"Sc1", -1, L"Frame4", L"", 240, 450, 945, 225, win::kNoColour, win::kNoColour, FontId::Default, 5, 0, {}, {0, 359, 60}},
+    {Kind::Label, L"Label2", 5, L"Frame4", {L"左右", L"Turn"}, 1410, 240, 360, 180, kDarkText, win::kNoColour, FontId::Default, 0, flag::Names},
+    {Kind::ScrollBar, L"Sc2", -1, L"Frame4", L"", 1410, 450, 945, 225, win::kNoColour, win::kNoColour, FontId::Default, 6, 0, {}, {0, 359, 0}},
+    {Kind::Label, L"Label2", 6, L"Frame4", {L"拡大", L"Size"}, 2580, 240, 360, 180, kDarkText, win::kNoColour, FontId::Default, 0, flag::Names},
+    {Kind::ScrollBar, L"Sc3", -1, L"Frame4", L"", 2580, 450, 945, 225, win::kNoColour, win::kNoColour, FontId::Default, 7, 0, {}, {10, 255, 105}},
     {Kind::Label, L"llblV", 0, L"Frame4", L"default", 630, 240, 525, 165, kLightBlue, win::kNoColour, FontId::Default, 0, flag::Centred},
     {Kind::Label, L"llblV", 1, L"Frame4", L"default", 1800, 240, 525, 165, kLightBlue, win::kNoColour, FontId::Default, 0, flag::Centred},
     {Kind::Label, L"llblV", 2, L"Frame4", L"default", 2970, 240, 525, 165, kLightBlue, win::kNoColour, FontId::Default, 0, flag::Centred},
-    {Kind::ScrollBar, L"Sc1", -1, L"Frame4", L"", 240, 450, 945, 225, win::kNoColour, win::kNoColour, FontId::Default, 5, 0, {}, {0, 359, 60}},
-    {Kind::ScrollBar, L"Sc2", -1, L"Frame4", L"", 1410, 450, 945, 225, win::kNoColour, win::kNoColour, FontId::Default, 6, 0, {}, {0, 359, 0}},
-    {Kind::ScrollBar, L"Sc3", -1, L"Frame4", L"", 2580, 450, 945, 225, win::kNoColour, win::kNoColour, FontId::Default, 7, 0, {}, {10, 255, 105}},
     {Kind::Label, L"Label2", 7, L"Frame4", L"0", 225, 690, 75, 120, kGreyText, win::kNoColour, FontId::SmallFonts6},
     {Kind::Label, L"Label2", 8, L"Frame4", L"359", 945, 690, 225, 120, kGreyText, win::kNoColour, FontId::SmallFonts6},
     {Kind::Label, L"Label2", 9, L"Frame4", L"0", 1395, 690, 75, 120, kGreyText, win::kNoColour, FontId::SmallFonts6},

@@ -24,7 +24,8 @@ HICON LoadProgramIcon(int size) {
 
 }  // namespace
 
-Form1::Form1(Application& app) : FormWindow(kForm1, Ctl(L"lblLink1"), app.language()), app_(app) {}
+Form1::Form1(Application& app)
+    : FormWindow(kForm1, Ctl(L"lblLink1"), app.language(), app.colours(), kLinkHighlight), app_(app) {}
 
 Form1::~Form1() { Destroy(); }
 
@@ -260,6 +261,11 @@ std::optional<LRESULT> Form1::HandleControlMessage(HWND control, UINT message, W
             if (kind == Kind::Frame || isStatic) return HTCLIENT;
             break;
         case WM_MOUSEMOVE: OnControlMouseMove(row); break;
+        case WM_SETFOCUS:
+            // Only a move from another control: the focus that the window is given when it
+            // shows or comes back to the front leaves the line as it was.
+            if (::IsChild(hwnd(), reinterpret_cast<HWND>(wParam))) OnControlFocus(row);
+            break;
         case WM_LBUTTONDOWN:
         case WM_LBUTTONDBLCLK:
         case WM_LBUTTONUP:
@@ -426,42 +432,15 @@ bool Form1::ChooseOptionByArrow(HWND from, WPARAM key) {
     return true;
 }
 
-void Form1::OnControlMouseMove(std::size_t row) {
-    const ControlRow& entry = kForm1Design[row];
-    if (entry.name == L"Option1") return Option1_MouseMove(static_cast<short>(entry.index));
-    switch (row) {
-        case Ctl(L"Frame1"): return Frame1_MouseMove();
-        case Ctl(L"Frame2"): return Frame2_MouseMove();
-        case Ctl(L"Frame3"): return Frame3_MouseMove();
-        case Ctl(L"Frame4"): return Frame4_MouseMove();
-        case Ctl(L"Frame5"): return Frame5_MouseMove();
-        case Ctl(L"Frame7"): return Frame7_MouseMove();
-        case Ctl(L"Frame9"): return Frame9_MouseMove();
-        case Ctl(L"lblLink1"): return lblLink1_MouseMove();
-        default: return;  // no other control reacts to the pointer
-    }
-}
-
-HBRUSH Form1::OnControlColour(HDC dc, HWND control) {
-    const std::size_t row = RowOf(control);
-    COLORREF back = ::GetSysColor(COLOR_BTNFACE);
-    if (row < kForm1.size()) {
-        const ControlRow& entry = kForm1Design[row];
-        COLORREF text = entry.text;
-        if (IsLitLink(row)) text = kLinkHighlight;
-        if (text != win::kNoColour) ::SetTextColor(dc, text);
-        if (entry.back != win::kNoColour && entry.kind != Kind::Button) back = entry.back;
-    }
-    ::SetBkColor(dc, back);
-    return brushes_.Get(back);
-}
+void Form1::OnSystemChange(bool colours) { app_.SystemChanged(colours); }
 
 void Form1::OnDrawItem(const DRAWITEMSTRUCT& item) {
     const std::size_t row = RowOf(item.hwndItem);
     if (row >= kForm1.size()) return;
     const ControlRow& entry = kForm1Design[row];
     if (entry.kind == Kind::Button) {
-        win::DrawFacedButton(item, entry.back, brushes_.Get(entry.back));
+        const COLORREF face = ColoursOf(row).back;
+        win::DrawFacedButton(item, face, brushes_.Get(face));
     } else if (entry.kind == Kind::Picture) {
         const RECT& r = item.rcItem;
         if (!mascot_) {

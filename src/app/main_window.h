@@ -47,17 +47,15 @@ private:
     void Form_Load();
     void ShowCurrentSettings();
 
-    // Hover help.
+    // The help line, for the pointer and the keyboard focus.
     void Form_MouseMove();
     void Frame1_MouseMove();
-    void Frame2_MouseMove();
-    void Frame3_MouseMove();
-    void Frame4_MouseMove();
-    void Frame5_MouseMove();
-    void Frame7_MouseMove();
-    void Frame9_MouseMove();
-    void Option1_MouseMove(short index);
     void lblLink1_MouseMove();
+    // Puts the help text of an area (a frame, the video memory options, "" for the
+    // window's surface) into lblMes; false where the area has none.
+    bool ShowHelpOf(std::wstring_view area);
+    void OnControlMouseMove(std::size_t row);
+    void OnControlFocus(std::size_t row);
 
     // Setting editors.
     void File1_Click();
@@ -120,7 +118,7 @@ private:
     // The window's outer size at a DPI.
     static SIZE OuterSize(int dpi);
     SIZE DesignedOuterSize(int dpi) const override { return OuterSize(dpi); }
-    HBRUSH OnControlColour(HDC dc, HWND control) override;
+    void OnSystemChange(bool colours) override;
     void OnDrawItem(const DRAWITEMSTRUCT& item) override;
     void OnDpiChanged() override { mascot_.reset(); }
     void OnCommand(std::size_t row, UINT code);
@@ -128,7 +126,6 @@ private:
     void OnScroll(HWND bar, UINT code);
     // An arrow key on an option chooses the next one of its group; true when it was one.
     bool ChooseOptionByArrow(HWND from, WPARAM key);
-    void OnControlMouseMove(std::size_t row);
 
     Application& app_;
     win::UniqueIcon mascot_;

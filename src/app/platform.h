@@ -42,6 +42,8 @@ public:
     virtual DWORD StartThroughShell(HWND owner, const std::wstring& application, const std::wstring& folder) = 0;
     // Asks the system to open a web address in the user's browser; false on failure.
     virtual bool OpenWebPage(const std::wstring& address) = 0;
+    // Whether the user has the system's high-contrast setting on.
+    virtual bool HighContrast() = 0;
 };
 
 class RealPlatform final : public Platform {
@@ -54,6 +56,7 @@ public:
                        const std::wstring& folder) override;
     DWORD StartThroughShell(HWND owner, const std::wstring& application, const std::wstring& folder) override;
     bool OpenWebPage(const std::wstring& address) override;
+    bool HighContrast() override;
 
 private:
     // ShellExecuteExW in the apartment the shell asks for, without a box of its own on

@@ -56,4 +56,11 @@ DWORD RealPlatform::ExecuteInShell(SHELLEXECUTEINFOW& info) {
     return error;
 }
 
+bool RealPlatform::HighContrast() {
+    HIGHCONTRASTW setting{};
+    setting.cbSize = sizeof(setting);
+    return ::SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof(setting), &setting, 0) &&
+           (setting.dwFlags & HCF_HIGHCONTRASTON);
+}
+
 }  // namespace pelkor::app

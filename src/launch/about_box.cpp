@@ -16,7 +16,8 @@ constexpr DWORD kExStyle = WS_EX_TOOLWINDOW;
 
 }  // namespace
 
-Form2::Form2(app::Application& app) : FormWindow(kForm2, AboutCtl(L"Label4"), app.language()), app_(app) {}
+Form2::Form2(app::Application& app)
+    : FormWindow(kForm2, AboutCtl(L"Label4"), app.language(), app.colours(), kHomeLinkHighlight), app_(app) {}
 
 Form2::~Form2() { Destroy(); }
 
@@ -112,18 +113,7 @@ void Form2::CreateControls() {
     for (std::size_t row = 0; row < kForm2.size(); ++row) AddControl(row);
 }
 
-HBRUSH Form2::OnControlColour(HDC dc, HWND control) {
-    const std::size_t row = RowOf(control);
-    if (row < kForm2.size()) {
-        COLORREF text = kForm2Design[row].text;
-        if (IsLitLink(row)) text = kHomeLinkHighlight;
-        if (text != win::kNoColour) ::SetTextColor(dc, text);
-    }
-    // Every control stands on the box's own dialog colour.
-    const COLORREF back = ::GetSysColor(COLOR_BTNFACE);
-    ::SetBkColor(dc, back);
-    return brushes_.Get(back);
-}
+void Form2::OnSystemChange(bool colours) { app_.SystemChanged(colours); }
 
 void Form2::OnDrawItem(const DRAWITEMSTRUCT& item) {
     if (RowOf(item.hwndItem) != AboutCtl(L"Picture1")) return;

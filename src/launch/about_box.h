@@ -39,7 +39,7 @@ private:
     std::optional<LRESULT> HandleControlMessage(HWND control, UINT message, WPARAM wParam, LPARAM lParam) override;
     void OnDestroyed() override;
     void CreateControls() override;
-    HBRUSH OnControlColour(HDC dc, HWND control) override;
+    void OnSystemChange(bool colours) override;
     void OnDrawItem(const DRAWITEMSTRUCT& item) override;
     void OnDpiChanged() override { icon_.reset(); }
     SIZE DesignedOuterSize(int dpi) const override;

@@ -94,21 +94,27 @@ std::vector<std::size_t> ZOrder(Design design) {
         for (const ControlRow* c = ContainerOf(design, design[row]); c; c = ContainerOf(design, *c)) ++d;
         return d;
     };
-    std::vector<std::size_t> order(design.size());
-    for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
+    auto names = [&](std::size_t row) { return design[row].Has(flag::Names) && row + 1 < design.size(); };
+    std::vector<std::size_t> order;
+    for (std::size_t i = 0; i < design.size(); ++i) {
+        if (!names(i)) order.push_back(i);
+    }
     std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
         const int tabA = design[a].tab, tabB = design[b].tab;
         if ((tabA != 0) != (tabB != 0)) return tabA != 0;
         if (tabA != 0) return tabA < tabB;
         return depth(a) > depth(b);
     });
+    for (std::size_t i = 0; i < design.size(); ++i) {
+        if (names(i)) order.insert(std::find(order.begin(), order.end(), i + 1), i);
+    }
     return order;
 }
 
 HWND CreateControl(HWND parent, Design design, std::size_t row, int dpi, Language language, bool startsGroup) {
     const ControlRow& entry = design[row];
     const ClassAndStyle cs = ClassFor(entry);
-    DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | cs.style;
+    DWORD style = WS_CHILD | WS_CLIPSIBLINGS | cs.style | (entry.Has(flag::Hidden) ? 0 : WS_VISIBLE);
     // Tab enters an option group at its selected button only.
     const bool unselectedOption = entry.kind == Kind::Option && !entry.Has(flag::Selected);
     if (entry.tab && !unselectedOption) style |= WS_TABSTOP;

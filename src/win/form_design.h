@@ -22,6 +22,10 @@ namespace flag {
 inline constexpr unsigned Centred = 1u << 0;
 inline constexpr unsigned Border = 1u << 1;    // single-line border
 inline constexpr unsigned Selected = 1u << 2;  // the option selected at design time
+// A label that names the control in the next row, for a screen reader: it stands just
+// before that control in z-order.
+inline constexpr unsigned Names = 1u << 3;
+inline constexpr unsigned Hidden = 1u << 4;  // made without WS_VISIBLE: a name only
 }  // namespace flag
 
 struct ScrollRange {
@@ -77,8 +81,14 @@ RECT DesignRect(Design design, std::size_t row);
 RECT PixelRect(Design design, std::size_t row, int dpi);
 
 // The order of the controls from the top of the z-order down: first those that
-// take the focus, in tab order (the dialog manager tabs in z-order), then the rest,
-// innermost first so that no container covers what it holds.
+// take the focus, in tab order (the dialog manager tabs in z-order), each with the
+// label that names it just before it; then the rest, innermost first so that no
+// container covers what it holds.
+// Windows names an edit box, scroll bar or list box, which have no caption of their own,
+// after the static control found by walking back in z-order (GetWindow GW_HWNDPREV),
+// a walk that stops at any control with WS_GROUP | WS_TABSTOP; a label may be hidden
+// where none shows ("Providing the Name Property" and "Controls Without Caption
+// Properties" in Microsoft's Win32 documentation).
 std::vector<std::size_t> ZOrder(Design design);
 
 // Creates the child control of a row (hidden layout aside, nothing else is set). A new

@@ -90,6 +90,24 @@ void FormWindow::SetLinkLook(bool highlighted) {
     ::InvalidateRect(link, nullptr, TRUE);
 }
 
+HBRUSH FormWindow::OnControlColour(HDC dc, HWND control) {
+    const std::size_t row = RowOf(control);
+    COLORREF back = ::GetSysColor(COLOR_BTNFACE);
+    if (row < design_.size()) {
+        const Colours colours = ColoursOf(row);
+        if (colours.text != kNoColour) ::SetTextColor(dc, colours.text);
+        // A push button's colour is its face, which it draws itself.
+        if (design_[row].kind != Kind::Button && colours.back != kNoColour) back = colours.back;
+    }
+    ::SetBkColor(dc, back);
+    return brushes_.Get(back);
+}
+
+void FormWindow::ActivateLink() {
+    HWND link = controls_[linkRow_];
+    ::SendMessageW(hwnd(), WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(link), STN_CLICKED), reinterpret_cast<LPARAM>(link));
+}
+
 void FormWindow::SaveFocus() {
     HWND focus = ::GetFocus();
     if (focus && ::IsChild(hwnd(), focus)) savedFocus_ = focus;
@@ -146,6 +164,10 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             // area, inside a frame that does not scale so, ends a few pixels off the design.
             *reinterpret_cast<SIZE*>(lParam) = DesignedOuterSize(static_cast<int>(wParam));
             return TRUE;
+        case WM_SETTINGCHANGE:
+        case WM_SYSCOLORCHANGE:
+            OnSystemChange(message == WM_SYSCOLORCHANGE);
+            return 0;
         case WM_DPICHANGED:
             dpi_ = HIWORD(wParam);
             fonts_.SetDpi(dpi_);
@@ -161,6 +183,19 @@ std::optional<LRESULT> FormWindow::HandleControlMessage(HWND control, UINT messa
                                                        LPARAM lParam) {
     if (control != controls_[linkRow_]) return std::nullopt;
     switch (message) {
+        case WM_GETOBJECT:
+            if (static_cast<LONG>(lParam) == OBJID_CLIENT) {
+                if (const LRESULT answer = linkObject_.Answer(control, wParam, language_)) return answer;
+            }
+            break;
+        case WM_KEYUP:
+            // Space opens the focused link, as it presses a focused button; Enter comes
+            // through the window's default command.
+            if (wParam == VK_SPACE) {
+                ActivateLink();
+                return 0;
+            }
+            break;
         case WM_SETFOCUS:
         case WM_KILLFOCUS:
         case WM_UPDATEUISTATE: ::InvalidateRect(control, nullptr, FALSE); break;

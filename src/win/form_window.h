@@ -2,13 +2,15 @@
 // A window built from a design table, as both of the program's windows are: it keeps
 // one control per row, its DPI and the fonts and brushes made at that DPI, and answers
 // the messages such windows answer alike (creation, colours, owner drawing, a new DPI,
-// the focus kept across activations, the link's focus mark).
+// the focus kept across activations, the link's focus mark, keys and accessible object).
 #include <windows.h>
 
 #include <string>
 #include <vector>
 
+#include "win/colours.h"
 #include "win/dpi.h"
+#include "win/link_object.h"
 #include "win/form_design.h"
 #include "win/gdi_cache.h"
 #include "win/handles.h"
@@ -29,9 +31,11 @@ public:
     bool LinkHighlighted() const { return linkHighlighted_; }
 
 protected:
-    // linkRow: the window's one link label, which lights up under the pointer.
-    FormWindow(Design design, std::size_t linkRow, Language language)
-        : design_(design), language_(language), controls_(design.size(), nullptr), narrowed_(design.size()), linkRow_(linkRow) {}
+    // linkRow: the window's one link label, which lights up in the colour litLink under
+    // the pointer. colours: the program's scheme, shared with its other window.
+    FormWindow(Design design, std::size_t linkRow, Language language, const ColourScheme& colours, COLORREF litLink)
+        : design_(design), language_(language), colours_(colours), controls_(design.size(), nullptr),
+          narrowed_(design.size()), linkRow_(linkRow), litLink_(litLink) {}
 
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     // Draws the focus mark on the link, which as a label draws none of its own.
@@ -41,9 +45,13 @@ protected:
 
     // Creates the controls, once the window exists and its DPI is known.
     virtual void CreateControls() = 0;
-    // Sets the text and background colours of a control; the brush to paint it with.
-    virtual HBRUSH OnControlColour(HDC dc, HWND control) = 0;
     virtual void OnDrawItem(const DRAWITEMSTRUCT&) {}
+    // The system's settings or colours have changed (WM_SETTINGCHANGE, WM_SYSCOLORCHANGE).
+    virtual void OnSystemChange(bool colours) { (void)colours; }
+    // The colours of a row's control now.
+    Colours ColoursOf(std::size_t row) const {
+        return colours_.Of(design_[row], IsLitLink(row) ? litLink_ : kNoColour);
+    }
     // Called on a new DPI before the layout: images made at the old one go.
     virtual void OnDpiChanged() {}
     // The window's outer size as designed at a DPI: what the system asks for before it
@@ -73,6 +81,7 @@ protected:
 
     Design design_;
     const Language language_;
+    const ColourScheme& colours_;
     int dpi_ = kDefaultDpi;
     FontCache fonts_{kDefaultDpi};
     BrushCache brushes_;
@@ -86,11 +95,17 @@ private:
     void RestoreFocus(HWND control);
 
     Fitting FittingOf(std::size_t row);
+    // Sets the text and background colours of a control; the brush to paint it with.
+    HBRUSH OnControlColour(HDC dc, HWND control);
+    // Opens the link as a click does.
+    void ActivateLink();
 
     UniqueDC measuring_;  // where captions are measured, made on first use
     std::vector<Fitting> narrowed_;  // per row: the rendition its caption needs
     std::size_t linkRow_;
+    COLORREF litLink_;
     bool linkHighlighted_ = false;
+    LinkObject linkObject_;
     HWND savedFocus_ = nullptr;
 };
 

@@ -62,6 +62,15 @@ struct WindowTraits {
     static void close(HWND h) { ::DestroyWindow(h); }
 };
 
+// A COM interface pointer: one reference, released with the owner.
+template <typename Interface>
+struct ComTraits {
+    static Interface* invalid() { return nullptr; }
+    static void close(Interface* p) { p->Release(); }
+};
+template <typename Interface>
+using UniqueCom = Unique<Interface*, ComTraits<Interface>>;
+
 using UniqueHandle = Unique<HANDLE, KernelHandleTraits>;
 using UniqueFile = Unique<HANDLE, FileHandleTraits>;
 using UniqueFind = Unique<HANDLE, FindHandleTraits>;

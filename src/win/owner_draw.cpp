@@ -13,11 +13,6 @@ void DrawFacedButton(const DRAWITEMSTRUCT& item, COLORREF face, HBRUSH faceBrush
     const bool disabled = (item.itemState & ODS_DISABLED) != 0;
 
     ::FillRect(dc, &r, faceBrush);
-    if (focused) {
-        // The classic default-button frame: a black line around the raised edge.
-        ::FrameRect(dc, &r, static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH)));
-        ::InflateRect(&r, -1, -1);
-    }
     if (pressed) {
         ::FrameRect(dc, &r, ::GetSysColorBrush(COLOR_BTNSHADOW));
     } else {
@@ -33,9 +28,13 @@ void DrawFacedButton(const DRAWITEMSTRUCT& item, COLORREF face, HBRUSH faceBrush
     ::SetTextColor(dc, ::GetSysColor(disabled ? COLOR_GRAYTEXT : COLOR_BTNTEXT));
     RECT textRect = r;
     if (pressed) ::OffsetRect(&textRect, 1, 1);
-    ::DrawTextW(dc, text, -1, &textRect, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    // Access keys are underlined only once the keyboard is in use, as the system shows them.
+    const UINT prefix = (item.itemState & ODS_NOACCEL) ? DT_HIDEPREFIX : 0;
+    ::DrawTextW(dc, text, -1, &textRect, DT_CENTER | DT_VCENTER | DT_SINGLELINE | prefix);
     if (oldFont) ::SelectObject(dc, oldFont);
 
+    // The focus shows as the system's dotted frame, and only while the window shows focus
+    // marks (the system hides them until the keyboard is used, where the user so chose).
     if (focused && !(item.itemState & ODS_NOFOCUSRECT)) {
         RECT focusRect = r;
         ::InflateRect(&focusRect, -3, -3);

@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "win/dpi.h"
+#include "win/handles.h"
 
 namespace pelkor::win {
 namespace {
@@ -26,6 +27,45 @@ TEXTMETRICW MetricsOf(HDC dc, FontCache& fonts, const FontDesc& desc) {
         ::GetTextMetricsW(dc, &tm);
         return tm;
     });
+}
+
+// The row below the lowest pixel that the text paints, drawn with dc's font into a
+// rectangle `width` wide as a control draws it (flags of DrawText); 0 where it paints none.
+// Measured, because what hangs below the baseline depends on the letters: "p" reaches
+// far below it, most Japanese letters stop short of the font's descent.
+int InkBottom(HDC dc, std::wstring_view text, int width, int height, UINT flags) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;  // top-down
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    Unique<HBITMAP, GdiTraits<HBITMAP>> bitmap(::CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    UniqueDC canvas(::CreateCompatibleDC(dc));
+    if (!bitmap || !canvas || !bits) return height;  // unknown: as if cut
+    HGDIOBJ oldBitmap = ::SelectObject(canvas.get(), bitmap.get());
+    HGDIOBJ oldFont = ::SelectObject(canvas.get(), ::GetCurrentObject(dc, OBJ_FONT));
+    ::PatBlt(canvas.get(), 0, 0, width, height, WHITENESS);
+    ::SetTextColor(canvas.get(), RGB(0, 0, 0));
+    ::SetBkMode(canvas.get(), TRANSPARENT);
+    RECT r{0, 0, width, height};
+    ::DrawTextW(canvas.get(), text.data(), static_cast<int>(text.size()), &r, flags);
+    ::GdiFlush();
+    const auto* pixels = static_cast<const DWORD*>(bits);
+    int bottom = 0;
+    for (int y = height - 1; y >= 0 && bottom == 0; --y) {
+        for (int x = 0; x < width; ++x) {
+            if ((pixels[y * width + x] & 0xFFFFFF) != 0xFFFFFF) {
+                bottom = y + 1;
+                break;
+            }
+        }
+    }
+    ::SelectObject(canvas.get(), oldFont);
+    ::SelectObject(canvas.get(), oldBitmap);
+    return bottom;
 }
 
 bool FitsWith(HDC dc, FontCache& fonts, const FontDesc& desc, std::wstring_view text, const TextRoom& room) {
@@ -64,7 +104,7 @@ TextRoom RoomFor(Kind kind, SIZE client, int dpi, HDC dc, int captionEnd) {
         case Kind::Button:
             // The raised edge and the focus mark inside it.
             return {client.cx - 2 * Scaled(3, dpi), 0, false};
-        case Kind::ValueLabel: return {client.cx, 0, false};
+        case Kind::ValueLabel: return {client.cx, client.cy, false};
         case Kind::Label:
         case Kind::Link: return {client.cx, client.cy, true};
         case Kind::Edit:
@@ -85,15 +125,19 @@ bool Fits(HDC dc, std::wstring_view text, const TextRoom& room) {
     // Measured as the controls draw: a static breaks its text at word ends, the others
     // keep it on one line.
     RECT r{0, 0, std::max(1, room.width), 0};
-    const UINT flags = DT_CALCRECT | DT_NOPREFIX | DT_EXPANDTABS | (room.wraps ? DT_WORDBREAK : DT_SINGLELINE);
-    ::DrawTextW(dc, text.data(), static_cast<int>(text.size()), &r, flags);
+    const UINT flags = DT_NOPREFIX | DT_EXPANDTABS | (room.wraps ? DT_WORDBREAK : DT_SINGLELINE);
+    ::DrawTextW(dc, text.data(), static_cast<int>(text.size()), &r, flags | DT_CALCRECT);
     if (r.right > room.width) return false;
     if (room.height <= 0) return true;
     TEXTMETRICW tm{};
     ::GetTextMetricsW(dc, &tm);
     const int lineHeight = std::max<int>(1, tm.tmHeight);
     const int lines = std::max(1, (static_cast<int>(r.bottom) + lineHeight - 1) / lineHeight);
-    return (lines - 1) * lineHeight + tm.tmAscent <= room.height;
+    const int lastLine = (lines - 1) * lineHeight;
+    if (lastLine + tm.tmAscent > room.height) return false;
+    if (lastLine + tm.tmHeight <= room.height) return true;
+    // The letters stand inside, the font's descent does not: what hangs below decides.
+    return InkBottom(dc, text, std::max(1, static_cast<int>(r.right)), lastLine + 2 * lineHeight, flags) <= room.height;
 }
 
 Fitting FittingFont(HDC dc, FontCache& fonts, FontDesc desc, std::wstring_view text, const TextRoom& room) {
@@ -117,6 +161,21 @@ Fitting FittingFont(HDC dc, FontCache& fonts, FontDesc desc, std::wstring_view t
     const int narrowest = std::max(1, (ownWidth + 1) / 2);
     for (desc.width = ownWidth - 1; desc.width > narrowest; --desc.width) {
         if (FitsWith(dc, fonts, desc, text, room)) return {desc.height, desc.width};
+    }
+
+    // Where the narrowest fits the width but still not the height, what does not fit hangs
+    // below the room: lower letters then, at their own width.
+    TextRoom anyHeight = room;
+    anyHeight.height = 0;
+    desc.width = narrowest;
+    if (room.height > 0 && !FitsWith(dc, fonts, desc, text, room) && FitsWith(dc, fonts, desc, text, anyHeight)) {
+        FontDesc lower = desc;
+        lower.width = 0;
+        const int ownHeight = static_cast<int>(own.tmHeight - own.tmInternalLeading);
+        const int lowest = std::max(1, (ownHeight + 1) / 2);
+        for (lower.height = (desc.height ? desc.height : ownHeight) - 1; lower.height > lowest; --lower.height) {
+            if (FitsWith(dc, fonts, lower, text, room)) return {lower.height, 0};
+        }
     }
     return {desc.height, narrowest};
 }

@@ -41,14 +41,14 @@ TextRoom RoomFor(Kind kind, SIZE client, int dpi, HDC dc, int captionEnd);
 std::wstring_view ShownCaption(Kind kind, std::wstring_view text);
 
 // Whether the text shows whole in the room with the font selected into dc: no line wider
-// than the room, and the baseline of the last line inside it. What hangs below the
-// baseline may be cut by a low label, as the designed face's is.
+// than the room, and the last line inside it, what its letters paint below the baseline
+// included.
 bool Fits(HDC dc, std::wstring_view text, const TextRoom& room);
 
 // The rendition to ask for: zeros where the font of `desc` fits as it is. Otherwise, in a
 // room too low for the font's letters, the tallest height whose letters stand in it; then
-// the widest average width at which the text fits, never below half the font's own. Both
-// never go below half. The renditions tried come from `fonts` and stay there, so that the
+// the widest average width at which the text fits, never below half the font's own; where
+// no width makes it fit, a lower height at the font's own width. Both never go below half. The renditions tried come from `fonts` and stay there, so that the
 // one chosen, and those tried again for the next caption, are made only once.
 Fitting FittingFont(HDC dc, FontCache& fonts, FontDesc desc, std::wstring_view text, const TextRoom& room);
 

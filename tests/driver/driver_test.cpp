@@ -1,10 +1,12 @@
 // The real program driven from outside with real pointer and keyboard input.
 #include <gtest/gtest.h>
+#include <oleacc.h>
 
 #include <algorithm>
 
 #include "app/form1_design.h"
 #include "driver/pelkor_process.h"
+#include "launch/web_pages.h"
 #include "support/game_folder.h"
 
 namespace pelkor::driver {
@@ -104,6 +106,121 @@ TEST_F(EnglishDriver, WindowForAnyOtherDisplayLanguage) {
     EXPECT_FALSE(japanese(box->text)) << testing::PrintToString(box->text);
     EXPECT_EQ(box->icon, Icon::Exclamation);
     pelkor_.Acknowledge(*box);
+}
+
+// What a screen reader asks from outside the process, through oleacc. Run in both
+// languages: Japanese here, English with the EnglishDriver entry of ctest.
+TEST_F(Driver, ScreenReaderFindsNamesLinksAndTheHelpOfTheFocus) {
+    BrowserStandIn browser;
+    StartOnTypicalFolder();
+    const bool japanese = PRIMARYLANGID(::GetUserDefaultUILanguage()) == LANG_JAPANESE;
+    auto object = [](HWND window) {
+        IAccessible* made = nullptr;
+        ::AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
+                                     reinterpret_cast<void**>(&made));
+        return win::UniqueCom<IAccessible>(made);
+    };
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    auto text = [&](IAccessible* accessible, HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, BSTR*)) {
+        BSTR value = nullptr;
+        if (!accessible || FAILED((accessible->*get)(self, &value)) || !value) return std::wstring();
+        std::wstring copy(value, ::SysStringLen(value));
+        ::SysFreeString(value);
+        return copy;
+    };
+    // Windows' rule for a control without a caption: the static control found walking back
+    // in z-order, a walk that stops at a control with WS_GROUP and WS_TABSTOP.
+    auto labelOf = [](HWND control) {
+        for (HWND w = ::GetWindow(control, GW_HWNDPREV); w; w = ::GetWindow(w, GW_HWNDPREV)) {
+            wchar_t name[16] = {};
+            ::GetClassNameW(w, name, 16);
+            if (::lstrcmpiW(name, L"Static") == 0) return WindowText(w);
+            if ((::GetWindowLongW(w, GWL_STYLE) & (WS_GROUP | WS_TABSTOP)) == (WS_GROUP | WS_TABSTOP)) break;
+        }
+        return std::wstring();
+    };
+    const struct {
+        std::size_t row;
+        const wchar_t* japanese;
+        const wchar_t* english;
+    } unnamed[] = {
+        {Ctl(L"txt12", 2), L"録画時間", L"Time"}, {Ctl(L"txt12", 3), L"ステップ", L"Interval"},
+        {Ctl(L"Sc1"), L"上下", L"Tilt"},         {Ctl(L"Sc2"), L"左右", L"Turn"},
+        {Ctl(L"Sc3"), L"拡大", L"Size"},         {Ctl(L"File1"), L"パレット", L"Palette"},
+    };
+    for (const auto& control : unnamed) {
+        SCOPED_TRACE(testing::Message() << "row " << control.row);
+        const std::wstring expected = japanese ? control.japanese : control.english;
+        EXPECT_EQ(labelOf(pelkor_.Control(control.row)), expected);
+        // Wine's oleacc follows the rule for edit boxes; for bars and lists it gives the window text.
+        if (app::kForm1Design[control.row].kind == win::Kind::Edit) {
+            EXPECT_EQ(text(object(pelkor_.Control(control.row)).get(), &IAccessible::get_accName), expected);
+        }
+    }
+
+    // The two links: a link's role and state, its text as name, and a default action that opens its page.
+    pelkor_.Click(Ctl(L"Command3"));
+    HWND about = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (about = pelkor_.FindWindowOfClass(L"PelkorForm2")) != nullptr; }));
+    const struct {
+        HWND link;
+        std::wstring name;
+        std::wstring_view page;
+    } links[] = {
+        {pelkor_.Control(Ctl(L"lblLink1")), japanese ? L"パレットWeb情報" : L"Palettes online", launch::kPalettePage},
+        {::FindWindowExW(about, nullptr, L"Static", L"HomePage"), L"HomePage", launch::kHomePage},
+    };
+    std::size_t opened = 0;
+    for (const auto& link : links) {
+        SCOPED_TRACE(testing::PrintToString(link.name));
+        const auto accessible = object(link.link);
+        ASSERT_TRUE(accessible);
+        VARIANT role{}, state{};
+        EXPECT_TRUE(SUCCEEDED(accessible.get()->get_accRole(self, &role)) && role.vt == VT_I4 &&
+                    role.lVal == ROLE_SYSTEM_LINK);
+        EXPECT_TRUE(SUCCEEDED(accessible.get()->get_accState(self, &state)) && state.vt == VT_I4 &&
+                    (state.lVal & STATE_SYSTEM_LINKED));
+        EXPECT_EQ(text(accessible.get(), &IAccessible::get_accName), link.name);
+        EXPECT_EQ(text(accessible.get(), &IAccessible::get_accDefaultAction), japanese ? L"ジャンプ" : L"Jump");
+        EXPECT_EQ(accessible.get()->accDoDefaultAction(self), S_OK);
+        if (browser.Ready()) {
+            ++opened;
+            EXPECT_TRUE(WaitFor([&] { return browser.Pages().size() == opened; }));
+            const std::wstring address = launch::PageAddress(link.page);
+            EXPECT_EQ(browser.Pages().back(), std::string(address.begin(), address.end()));
+        }
+    }
+    ::PostMessageW(about, WM_SYSCOMMAND, SC_CLOSE, 0);
+    ASSERT_TRUE(WaitFor([&] { return pelkor_.FindWindowOfClass(L"PelkorForm2") == nullptr; }));
+
+    // The help line follows the keyboard: into the palette group and the replay group,
+    // and stays where the focus leaves every group.
+    ::SetForegroundWindow(pelkor_.MainWindow());
+    auto message = [&] { return pelkor_.Text(Ctl(L"lblMes")); };
+    auto shows = [&](const wchar_t* japaneseStart, const wchar_t* englishStart) {
+        const std::wstring start = japanese ? japaneseStart : englishStart;
+        return WaitFor([&] { return message().rfind(start, 0) == 0; }, std::chrono::seconds(3));
+    };
+    ASSERT_TRUE(TabTo(Ctl(L"Command2")));
+    EXPECT_TRUE(shows(L"別途入手したパレットファイル", L"Choose a palette file")) << testing::PrintToString(message());
+    ASSERT_TRUE(TabTo(Ctl(L"Command5")));
+    EXPECT_TRUE(shows(L"数値を直接書き込んで", L"Type the numbers")) << testing::PrintToString(message());
+    ASSERT_TRUE(TabTo(Ctl(L"Command7")));
+    EXPECT_TRUE(shows(L"視点変更", L"You can change the camera")) << testing::PrintToString(message());
+    const std::wstring camera = message();
+    ASSERT_TRUE(TabTo(Ctl(L"Command3")));
+    ::Sleep(100);
+    EXPECT_EQ(message(), camera) << "a button outside every group leaves the line";
+
+    // Space on the focused link opens it, as a click does.
+    if (browser.Ready()) {
+        ASSERT_TRUE(TabTo(Ctl(L"lblLink1")));
+        pelkor_.Press(VK_SPACE);
+        EXPECT_TRUE(WaitFor([&] { return browser.Pages().size() == opened + 1; }));
+    }
+    EXPECT_FALSE(pelkor_.HasMessageBox());
 }
 
 TEST_F(Driver, TypedReplayLimitsAndTheCameraBars) {

@@ -7,6 +7,9 @@
 #include <chrono>
 #include <optional>
 #include <string>
+#include <vector>
+
+#include "support/game_folder.h"
 
 #include "win/handles.h"
 
@@ -90,5 +93,25 @@ private:
 
 // Window text of any window.
 std::wstring WindowText(HWND window);
+
+// Under Wine an address goes to winebrowser, which runs the programs named in a registry
+// value with the address as their last argument: a stand-in put there records them.
+class BrowserStandIn {
+public:
+    BrowserStandIn();
+    ~BrowserStandIn();
+    BrowserStandIn(const BrowserStandIn&) = delete;
+    BrowserStandIn& operator=(const BrowserStandIn&) = delete;
+    bool Ready() const { return ready_; }
+    // The addresses the stand-in browser was started with, in order.
+    std::vector<std::string> Pages() const;
+
+private:
+    test::GameFolder folder_{false};
+    HKEY key_ = nullptr;
+    wchar_t saved_[512] = {};
+    bool hadValue_ = false;
+    bool ready_ = false;
+};
 
 }  // namespace pelkor::driver

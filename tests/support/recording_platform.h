@@ -45,6 +45,7 @@ public:
         pages.push_back(address);
         return pageSucceeds;
     }
+    bool HighContrast() override { return highContrast; }
 
     std::vector<MessageBoxCall> boxes;
     std::vector<int> endings;
@@ -54,6 +55,7 @@ public:
     DWORD startResult = ERROR_SUCCESS;
     DWORD shellStartResult = ERROR_SUCCESS;
     bool pageSucceeds = true;
+    bool highContrast = false;  // what the system is said to answer
     std::function<void()> onMessageBox;  // runs while the "box" is up
 
 private:
