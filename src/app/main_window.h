@@ -11,6 +11,7 @@
 
 #include "app/form1_design.h"
 #include "app/messages.h"
+#include "settings/catalogue.h"
 #include "settings/ini_access.h"
 #include "win/gdi_cache.h"
 #include "win/handles.h"
@@ -103,6 +104,8 @@ private:
         std::wstring value;
     };
     void WriteKeysAndRefresh(std::initializer_list<KeyWrite> writes);
+    // Writes what a switch stores for its option `index` (0 is "on") and refreshes.
+    void WriteSwitch(const settings::OnOffSwitch& setting, short index);
     // Writes the three camera value labels (Command7, and Command6 after its reset).
     void WriteCameraLabels();
     void ShowWriteFailure();
