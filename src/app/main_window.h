@@ -133,6 +133,9 @@ private:
     void OnControlMouseMove(std::size_t row);
 
     Application& app_;
+    // The caption's and the task switcher's icons: destroyed after the window (~Form1).
+    win::UniqueIcon icon_;
+    win::UniqueIcon smallIcon_;
     win::UniqueIcon mascot_;
 
     // Shared state for reading and writing gr.ini.

@@ -40,7 +40,7 @@ void Form2::Label4_MouseMove() { SetLinkLook(true); }
 void Form2::Label4_Click() { OpenPage(app_.platform(), hwnd(), kHomePage, TextLanguage()); }
 
 bool Form2::Create() {
-    RegisterWindowClass(kClassName, nullptr, nullptr);
+    RegisterWindowClass(kClassName);
     if (!CreateHidden(kClassName, std::wstring(kForm2Caption.In(TextLanguage())).c_str(), kStyle, kExStyle)) return false;
     const SIZE outer = win::OuterSizeFor(
         {win::TwipsToPixels(kForm2ClientWidth, dpi_), win::TwipsToPixels(kForm2ClientHeight, dpi_)}, kStyle,

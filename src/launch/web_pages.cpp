@@ -9,10 +9,6 @@
 #include "app/platform.h"
 
 namespace pelkor::launch {
-namespace {
-
-
-}  // namespace
 
 void OpenPage(app::Platform& platform, HWND owner, std::wstring_view page, win::Language language) {
     if (platform.OpenWebPage(PageAddress(page))) return;
