@@ -306,7 +306,9 @@ warm_wine() {
     # Marked ready only once made and tuned: a run that fails here makes it again next time.
     local boot_log="$BUILD/wineboot.log" code=0
     "$WINE_TOOL" wineboot -i >"$boot_log" 2>&1 </dev/null || code=$?
-    if [ "$code" -ne 0 ] || [ ! -f "$WINEPREFIX/system.reg" ]; then
+    # The registry reaches its files only when the server saves it: the system DLLs show
+    # that wineboot made the prefix.
+    if [ "$code" -ne 0 ] || [ ! -f "$WINEPREFIX/drive_c/windows/system32/kernel32.dll" ]; then
       log "wineboot could not make the Wine prefix $WINEPREFIX (exit code $code); its output: $boot_log"
       exit 1
     fi
