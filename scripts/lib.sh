@@ -1,12 +1,27 @@
 # Shared by scripts/run, scripts/test and scripts/bench: installs what is missing,
-# builds, and prepares Wine and a display. Source it; it changes nothing else.
+# builds, and prepares Wine and a display. Source it.
+#
+# Beyond the build folder (build/ or PELKOR_BUILD_DIR, with -i686 for the 32-bit build: the
+# build itself, its Wine prefixes, the ja_JP and en_US locales compiled with localedef where
+# the system lacks them, a scratch drive), it changes this machine, as root (through sudo
+# when not root):
+# - installs Debian packages with apt-get (PACKAGES below, and gcc for the emulation fix),
+#   reading apt's package lists anew first;
+# - for the 32-bit build (scripts/test does one): adds the i386 architecture to dpkg and
+#   installs libc6:i386 and wine32:i386;
+# - where the kernel runs no 32-bit code: mounts binfmt_misc on /proc/sys/fs/binfmt_misc,
+#   installs qemu-user-static and registers its qemu-i386-static as the handler of i386
+#   ELF files (the registration lasts until the next boot);
+# - removes apt pin files (/etc/apt/preferences, /etc/apt/preferences.d/*) that keep
+#   wine32:i386 off the machine, where 32-bit programs run.
+# While a script runs, it has its own Xvfb display and a Wine server, stopped at its end.
 set -euo pipefail
 
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD="${PELKOR_BUILD_DIR:-$ROOT/build}"
-# fonts-wine: the symbols Wine draws its caption buttons with.
+# fonts-wine: the symbols Wine draws its caption buttons with; zip: the release package.
 PACKAGES=(cmake make g++-mingw-w64-x86-64-posix googletest wine wine64 xvfb xauth x11-utils
-          fonts-wine fonts-ipafont-gothic locales imagemagick xdotool)
+          fonts-wine fonts-ipafont-gothic locales imagemagick xdotool zip)
 PACKAGES+=(g++-mingw-w64-i686-posix)
 
 # PELKOR_ARCH=i686 builds the 32-bit exe, in a folder of its own beside the 64-bit one.
@@ -169,12 +184,19 @@ ensure_locale() {
   local have; have=$(locale -a 2>/dev/null)
   if ! grep -qiE '^ja_JP\.utf-?8$' <<<"$have" || ! grep -qiE '^en_US\.utf-?8$' <<<"$have"; then
     # LOCPATH hides the system's locales, so both are compiled here.
-    local dir="$BUILD/locale" name
+    local dir="$BUILD/locale" name code errors
     for name in ja_JP en_US; do
-      if [ ! -d "$dir/$name.UTF-8" ]; then
-        log "compiling the $name.UTF-8 locale into $dir"
-        mkdir -p "$dir"
-        localedef -i "$name" -f UTF-8 "$dir/$name.UTF-8" 2>/dev/null || true
+      [ -e "$dir/$name.UTF-8/LC_CTYPE" ] && continue
+      log "compiling the $name.UTF-8 locale into $dir"
+      mkdir -p "$dir"
+      # localedef exits 1 when it only warned and wrote the locale all the same.
+      code=0
+      errors=$(localedef -i "$name" -f UTF-8 "$dir/$name.UTF-8" 2>&1) || code=$?
+      if [ "$code" -gt 1 ] || [ ! -e "$dir/$name.UTF-8/LC_CTYPE" ]; then
+        rm -rf "${dir:?}/$name.UTF-8"
+        log "the $name.UTF-8 locale could not be compiled (localedef exited $code: ${errors:-no message})"
+        log "install the Debian package locales, which holds its definition: apt-get install locales"
+        exit 1
       fi
     done
     export LOCPATH="$dir"
@@ -233,20 +255,28 @@ start_display() {
   export DISPLAY=":$n"
 }
 
-# The project's own prefix: what the tests and screenshots rely on.
+# reg_add KEY VALUE DATA: one registry value in the prefix; fails with a message.
+reg_add() {
+  "$WINE_TOOL" reg add "$1" /v "$2" /d "$3" /f >/dev/null 2>&1 </dev/null && return 0
+  log "could not set $1\\$2 in the Wine prefix $WINEPREFIX"
+  return 1
+}
+
+# The project's own prefix: what the tests and screenshots rely on. Fails with a message.
 tune_prefix() {
   # One virtual desktop, so windows get Wine's own frames with no window manager.
-  "$WINE_TOOL" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1 </dev/null
-  "$WINE_TOOL" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1 </dev/null
+  reg_add 'HKCU\Software\Wine\Explorer' Desktop Default || return 1
+  reg_add 'HKCU\Software\Wine\Explorer\Desktops' Default 1024x768 || return 1
   # Japanese faces the program asks for, mapped to the IPA fonts Debian ships.
   local face
   for face in 'ＭＳ Ｐゴシック' 'MS PGothic' 'MS UI Gothic'; do
-    "$WINE_TOOL" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /d IPAPGothic /f >/dev/null 2>&1 </dev/null
+    reg_add 'HKCU\Software\Wine\Fonts\Replacements' "$face" IPAPGothic || return 1
   done
-  "$WINE_TOOL" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'ＭＳ ゴシック' /d IPAGothic /f >/dev/null 2>&1 </dev/null
+  reg_add 'HKCU\Software\Wine\Fonts\Replacements' 'ＭＳ ゴシック' IPAGothic || return 1
   # Wine's own faces (Marlett draws the caption buttons): Debian's Wine 8 looks for them
   # under a path it cannot resolve, so they go where every Windows font lies.
-  cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
+  cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" ||
+    { log "could not copy Wine's own fonts (package fonts-wine) into $WINEPREFIX"; return 1; }
 }
 
 stop_all() {
@@ -273,8 +303,19 @@ warm_wine() {
   wineserver -p >/dev/null 2>&1 </dev/null || true  # one may be running already
   if [ ! -f "$WINEPREFIX/.pelkor-ready" ]; then
     log "preparing the Wine prefix $WINEPREFIX"
-    "$WINE_TOOL" wineboot -i >/dev/null 2>&1 </dev/null || true
-    [ -n "${PELKOR_PLAIN_WINE:-}" ] || tune_prefix
+    # Marked ready only once made and tuned: a run that fails here makes it again next time.
+    local boot_log="$BUILD/wineboot.log" code=0
+    "$WINE_TOOL" wineboot -i >"$boot_log" 2>&1 </dev/null || code=$?
+    # The registry reaches its files only when the server saves it: the system DLLs show
+    # that wineboot made the prefix.
+    if [ "$code" -ne 0 ] || [ ! -f "$WINEPREFIX/drive_c/windows/system32/kernel32.dll" ]; then
+      log "wineboot could not make the Wine prefix $WINEPREFIX (exit code $code); its output: $boot_log"
+      exit 1
+    fi
+    if [ -z "${PELKOR_PLAIN_WINE:-}" ] && ! tune_prefix; then
+      log "the Wine prefix $WINEPREFIX is not marked ready: the next run prepares it again"
+      exit 1
+    fi
     touch "$WINEPREFIX/.pelkor-ready"
     # Preparing a prefix leaves a second copy of Wine's service manager running; with two
     # of them, the test programs late in a first run each took some 20 s to end. Start afresh.

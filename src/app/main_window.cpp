@@ -30,7 +30,7 @@ Form1::Form1(Application& app)
 Form1::~Form1() { Destroy(); }
 
 void Form1::Load() {
-    RegisterWindowClass(kClassName, LoadProgramIcon(32), LoadProgramIcon(16));
+    RegisterWindowClass(kClassName);
     // Made where it will show, at the size it will have, so that neither changes once it
     // holds its controls. The DPI is the screen's until the window has its own: where
     // they differ, the window is sized again before its controls come.
@@ -38,6 +38,10 @@ void Form1::Load() {
     const POINT at = win::CentredOnPrimaryMonitor(size);
     const RECT place{at.x, at.y, at.x + size.cx, at.y + size.cy};
     if (!CreateHidden(kClassName, std::wstring(kForm1Caption.In(TextLanguage())).c_str(), kStyle, kExStyle, &place)) return;
+    icon_.reset(LoadProgramIcon(32));
+    smallIcon_.reset(LoadProgramIcon(16));
+    ::SendMessageW(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_.get()));
+    ::SendMessageW(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.get()));
     Form_Load();
 }
 

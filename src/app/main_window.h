@@ -11,6 +11,7 @@
 
 #include "app/form1_design.h"
 #include "app/messages.h"
+#include "settings/catalogue.h"
 #include "settings/ini_access.h"
 #include "win/gdi_cache.h"
 #include "win/handles.h"
@@ -101,6 +102,8 @@ private:
         std::wstring value;
     };
     void WriteKeysAndRefresh(std::initializer_list<KeyWrite> writes);
+    // Writes what a switch stores for its option `index` (0 is "on") and refreshes.
+    void WriteSwitch(const settings::OnOffSwitch& setting, short index);
     // Writes the three camera value labels (Command7, and Command6 after its reset).
     void WriteCameraLabels();
     void ShowWriteFailure();
@@ -128,6 +131,9 @@ private:
     bool ChooseOptionByArrow(HWND from, WPARAM key);
 
     Application& app_;
+    // The caption's and the task switcher's icons: destroyed after the window (~Form1).
+    win::UniqueIcon icon_;
+    win::UniqueIcon smallIcon_;
     win::UniqueIcon mascot_;
 
     // Shared state for reading and writing gr.ini.

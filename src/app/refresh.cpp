@@ -93,25 +93,25 @@ void Form1::ShowCurrentSettings() {
             zoom(Shown({L" \u3000 拡大 ", L"   Size "}));
         SetCaption(Ctl(L"lblNow4"), tilt + txt4[2] + turn + txt4[3] + zoom + txt4[4]);
 
-        // The three switches. FasterTrackPreview runs the other way: 0 means the objects are shown.
+        // The three switches; the catalogue says which digit means "on".
         struct Switch {
-            std::wstring_view sectionName, keyName, group;
+            const settings::OnOffSwitch& setting;
+            std::wstring_view group;
             std::array<std::wstring, 3>& box;
             std::size_t label;
-            int onValue;
         };
         const Switch switches[] = {
-            {section::Graphics, key::FasterTrackPreview, L"Option3", txt5, Ctl(L"lblNow5"), 0},
-            {section::Graphics, key::TyreAutoSort, L"Option4", txt6, Ctl(L"lblNow6"), 1},
+            {settings::kTrackPreview, L"Option3", txt5, Ctl(L"lblNow5")},
+            {settings::kTyreAutoSort, L"Option4", txt6, Ctl(L"lblNow6")},
         };
         auto showSwitch = [&](const Switch& s) {
-            beginGroup(s.sectionName);
-            s.box[0] = s.sectionName;
-            s.box[1] = s.keyName;
-            s.box[2] = read(s.keyName);
+            beginGroup(s.setting.section);
+            s.box[0] = s.setting.section;
+            s.box[1] = s.setting.key;
+            s.box[2] = read(s.setting.key);
             const int number = settings::ToInteger16(s.box[2]);
             if (number != 0 && number != 1) return;
-            const bool on = number == s.onValue;
+            const bool on = number == s.setting.onDigit;
             SetCaption(s.label, on ? L" ON" : L" OFF");
             SelectOption(s.group, on ? 0 : 1);
         };
@@ -129,7 +129,7 @@ void Form1::ShowCurrentSettings() {
             break;
         }
 
-        showSwitch({section::Misc, key::AlternativeSpeedSetting, L"Option5", txt8, Ctl(L"lblNow8"), 1});
+        showSwitch({settings::kAlternativeSpeed, L"Option5", txt8, Ctl(L"lblNow8")});
 
         // Screenshot format: shown, never converted.
         beginGroup(section::Misc);

@@ -1,21 +1,18 @@
-// The three on/off switches. The left option (index 0) is "on" in every frame, but the
-// track preview key stores whether the faster preview without objects is on, so its
-// digits run the other way.
+// The three on/off switches: the left option (index 0) is "on" in every frame; the
+// catalogue says which digit that stores.
 #include "app/main_window.h"
 #include "settings/catalogue.h"
 
 namespace pelkor::app {
 
-void Form1::Option3_Click(short index) {
-    WriteKeysAndRefresh({{settings::section::Graphics, settings::key::FasterTrackPreview, index == 0 ? L"0" : L"1"}});
+void Form1::WriteSwitch(const settings::OnOffSwitch& setting, short index) {
+    WriteKeysAndRefresh({{setting.section, setting.key, std::wstring(setting.Stored(index == 0))}});
 }
 
-void Form1::Option4_Click(short index) {
-    WriteKeysAndRefresh({{settings::section::Graphics, settings::key::TyreAutoSort, index == 0 ? L"1" : L"0"}});
-}
+void Form1::Option3_Click(short index) { WriteSwitch(settings::kTrackPreview, index); }
 
-void Form1::Option5_Click(short index) {
-    WriteKeysAndRefresh({{settings::section::Misc, settings::key::AlternativeSpeedSetting, index == 0 ? L"1" : L"0"}});
-}
+void Form1::Option4_Click(short index) { WriteSwitch(settings::kTyreAutoSort, index); }
+
+void Form1::Option5_Click(short index) { WriteSwitch(settings::kAlternativeSpeed, index); }
 
 }  // namespace pelkor::app

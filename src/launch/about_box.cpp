@@ -41,7 +41,7 @@ void Form2::Label4_MouseMove() { SetLinkLook(true); }
 void Form2::Label4_Click() { OpenPage(app_.platform(), hwnd(), kHomePage, TextLanguage()); }
 
 bool Form2::Create() {
-    RegisterWindowClass(kClassName, nullptr, nullptr);
+    RegisterWindowClass(kClassName);
     // Made centred on the main window's monitor, at the size its DPI gives: where the
     // system put it, it would open on the primary monitor.
     app::Form1* form1 = app_.MainWindow();

@@ -27,8 +27,6 @@ public:
     void Open();
     bool PreTranslateMessage(MSG& msg);
 
-    // Read-only views for tests.
-
 private:
     void Form_MouseMove();
     void Label4_MouseMove();

@@ -39,6 +39,20 @@ inline constexpr std::wstring_view PalettePrefix = L"Palettes\\";
 inline constexpr std::wstring_view DefaultPalette = L"Palettes\\gr.pal";
 }  // namespace value
 
+// An on/off switch: where it is kept, and which digit means "on", the left option of its
+// frame. FasterTrackPreview stores whether the faster preview without objects is on,
+// while its switch shows whether the objects are: its digits run the other way.
+struct OnOffSwitch {
+    std::wstring_view section;
+    std::wstring_view key;
+    int onDigit;
+
+    constexpr std::wstring_view Stored(bool on) const { return on == (onDigit == 1) ? L"1" : L"0"; }
+};
+inline constexpr OnOffSwitch kTrackPreview{section::Graphics, key::FasterTrackPreview, 0};
+inline constexpr OnOffSwitch kTyreAutoSort{section::Graphics, key::TyreAutoSort, 1};
+inline constexpr OnOffSwitch kAlternativeSpeed{section::Misc, key::AlternativeSpeedSetting, 1};
+
 // Video memory: the option's index, the text stored (megabytes times 1000) and the
 // current-value caption. Index 0 lets the game detect the size itself.
 struct VideoMemoryRow {

@@ -13,15 +13,13 @@ void Window::Destroy() {
     if (hwnd_) ::DestroyWindow(hwnd_);
 }
 
-void Window::RegisterWindowClass(const wchar_t* className, HICON icon, HICON smallIcon) {
+void Window::RegisterWindowClass(const wchar_t* className) {
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof(wc);
     if (::GetClassInfoExW(::GetModuleHandleW(nullptr), className, &wc)) return;
     wc.cbSize = sizeof(wc);
     wc.lpfnWndProc = &Window::WindowProc;
     wc.hInstance = ::GetModuleHandleW(nullptr);
-    wc.hIcon = icon;
-    wc.hIconSm = smallIcon;
     wc.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     wc.lpszClassName = className;

@@ -27,7 +27,9 @@ public:
     const Tooltip& tooltips() const { return tooltips_; }
 
 protected:
-    static void RegisterWindowClass(const wchar_t* className, HICON icon, HICON smallIcon);
+    // A class outlives every window of it, so it has no icons: a window that shows one
+    // sets its own (WM_SETICON) and frees it once the window is gone.
+    static void RegisterWindowClass(const wchar_t* className);
     // Creates the window hidden, where the system puts it or at `place`; returns false
     // when the system refused it.
     bool CreateHidden(const wchar_t* className, const wchar_t* caption, DWORD style, DWORD exStyle,

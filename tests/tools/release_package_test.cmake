@@ -1,8 +1,9 @@
-# The release zip as a player gets it: made by cpack, unpacked into a fresh copy of
-# the demo game folder, its exe's header checked, and the program started from there.
-# Run by ctest with -DCPACK= -DBUILD_DIR= -DDEMO= -DWINE= -DSTART_WINDOW= -DVERSION_SHOWN= -DSCRATCH=
-# -DWINDOWS_BITS=32|64 -DSTART=1|0; with START 0 (a machine that cannot run this build's
-# programs), everything but the start.
+# The release zip as a player gets it: made by the release target, made again byte for byte
+# by a second build of the same source in a scratch folder, unpacked into a fresh copy of the
+# demo game folder, its exe's header checked, and the program started from there.
+# Run by ctest with -DBUILD_DIR= -DSOURCE_DIR= -DTOOLCHAIN= -DBUILD_TYPE= -DDEMO= -DWINE=
+# -DSTART_WINDOW= -DVERSION_SHOWN= -DSCRATCH= -DWINDOWS_BITS=32|64 -DSTART=1|0; with START 0
+# (a machine that cannot run this build's programs), everything but the start.
 cmake_minimum_required(VERSION 3.20)
 
 # A Windows program, through Wine where there is one; its output without CRs.
@@ -21,15 +22,41 @@ function(run_windows out)
   set(${out} "${output}" PARENT_SCOPE)
 endfunction()
 
+# run(what command...): a step that must succeed.
+function(run what)
+  execute_process(COMMAND ${ARGN} RESULT_VARIABLE code OUTPUT_VARIABLE output ERROR_VARIABLE output)
+  if(NOT code EQUAL 0)
+    message(FATAL_ERROR "${what} failed (${code}): ${output}")
+  endif()
+endfunction()
+
 file(REMOVE_RECURSE ${SCRATCH})
 file(MAKE_DIRECTORY ${SCRATCH})
 
-execute_process(COMMAND ${CPACK} -G ZIP --config ${BUILD_DIR}/CPackConfig.cmake -B ${SCRATCH}/package
-                RESULT_VARIABLE code OUTPUT_VARIABLE output ERROR_VARIABLE output)
-set(zip ${SCRATCH}/package/Pelkor-${VERSION_SHOWN}-win${WINDOWS_BITS}.zip)
-if(NOT code EQUAL 0 OR NOT EXISTS ${zip})
-  message(FATAL_ERROR "cpack did not make ${zip}: ${output}")
+set(name Pelkor-${VERSION_SHOWN}-win${WINDOWS_BITS}.zip)
+set(release ${BUILD_DIR}/release)
+run("the release target" ${CMAKE_COMMAND} --build ${BUILD_DIR} --target release)
+set(zip ${release}/${name})
+file(SHA256 ${zip} sum)
+file(READ ${release}/SHA256SUMS sums)
+if(NOT sums STREQUAL "${sum}  ${name}\n")
+  message(FATAL_ERROR "SHA256SUMS does not give the zip's sum ${sum}: ${sums}")
 endif()
+
+# The same source built again elsewhere, the exe alone, gives the same bytes: no time, no
+# path of its own. Byte for byte, so that anyone can check a download against the source.
+set(rebuild ${SCRATCH}/rebuild)
+run("configuring the second build" ${CMAKE_COMMAND} -S ${SOURCE_DIR} -B ${rebuild} -DCMAKE_TOOLCHAIN_FILE=${TOOLCHAIN}
+    -DCMAKE_BUILD_TYPE=${BUILD_TYPE} -DPELKOR_BUILD_TESTS=OFF)
+cmake_host_system_information(RESULT cores QUERY NUMBER_OF_LOGICAL_CORES)
+run("the second build" ${CMAKE_COMMAND} --build ${rebuild} --target release --parallel ${cores})
+foreach(file bin/Pelkor.exe release/${name} release/SHA256SUMS)
+  execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${BUILD_DIR}/${file} ${rebuild}/${file} RESULT_VARIABLE differ)
+  if(differ)
+    message(FATAL_ERROR "two builds of one source differ in ${file}")
+  endif()
+endforeach()
+message(STATUS "a second build gives the same bytes: ${sum}  ${name}")
 
 # The files sit at the top of the zip, so that it unpacks straight into the game folder.
 execute_process(COMMAND ${CMAKE_COMMAND} -E tar tf ${zip} OUTPUT_VARIABLE listing)
