@@ -137,7 +137,7 @@ TEST_F(HoverTest, HelpBubbleComesAfterARestAndGoesOnAPressOrWhenThePointerLeaves
     // Under load Wine may replay an earlier position of the pointer after a later one
     // was set: the pointer is put back where the test wants it while it waits.
     auto holdAt = [](POINT at, auto done, std::chrono::milliseconds limit) {
-        return WaitUntil([&] { return ::SetCursorPos(at.x, at.y), done(); }, limit);
+        return WaitFor([&] { return ::SetCursorPos(at.x, at.y), done(); }, limit);
     };
     auto shown = [&] { return tips.ShownBubble() != nullptr; };
     auto hidden = [&] { return !shown(); };

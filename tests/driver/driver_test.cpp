@@ -5,6 +5,7 @@
 
 #include "app/form1_design.h"
 #include "driver/pelkor_process.h"
+#include "support/expected_messages.h"
 #include "support/game_folder.h"
 
 namespace pelkor::driver {
@@ -100,7 +101,7 @@ TEST_F(EnglishDriver, WindowForAnyOtherDisplayLanguage) {
     pelkor_.Click(Ctl(L"Command5"));
     auto box = pelkor_.WaitForMessageBox();
     ASSERT_TRUE(box);
-    EXPECT_EQ(box->title, L"Error No.03");
+    EXPECT_EQ(box->title, test::kNo03EnglishTitle);
     EXPECT_FALSE(japanese(box->text)) << testing::PrintToString(box->text);
     EXPECT_EQ(box->icon, Icon::Exclamation);
     pelkor_.Acknowledge(*box);
@@ -140,8 +141,8 @@ TEST_F(Driver, PaletteChosenFromTheListAndReset) {
     pelkor_.Click(Ctl(L"Command1"));
     auto box = pelkor_.WaitForMessageBox();
     ASSERT_TRUE(box);
-    EXPECT_EQ(box->title, L"エラー No.04");
-    EXPECT_EQ(box->text, L"パレットファイルを指定してください。\u3000\u3000");
+    EXPECT_EQ(box->title, test::kNo04.title);
+    EXPECT_EQ(box->text, test::kNo04.text);
     EXPECT_EQ(box->icon, Icon::Exclamation);
     pelkor_.Acknowledge(*box);
 
@@ -160,8 +161,8 @@ TEST_F(Driver, ErrorBoxesKeepTheProgramUsable) {
     pelkor_.Click(Ctl(L"Command5"));
     auto box = pelkor_.WaitForMessageBox();
     ASSERT_TRUE(box);
-    EXPECT_EQ(box->title, L"エラー No.03");
-    EXPECT_EQ(box->text, L"数値が範囲外です。\u3000\u3000\r\n\r\n実行しませんでした。");
+    EXPECT_EQ(box->title, test::kNo03.title);
+    EXPECT_EQ(box->text, test::kNo03.text);
     EXPECT_EQ(box->icon, Icon::Exclamation);
     pelkor_.Acknowledge(*box);
     EXPECT_EQ(pelkor_.Text(Ctl(L"txt12", 2)), L"600");
@@ -174,8 +175,8 @@ TEST_F(Driver, ErrorBoxesKeepTheProgramUsable) {
         pelkor_.Click(Ctl(L"Option1", 2));
         box = pelkor_.WaitForMessageBox();
         ASSERT_TRUE(box);
-        EXPECT_EQ(box->title, L"エラー\u3000No.02");
-        EXPECT_EQ(box->text, L"書き込みできませんでした。\u3000");
+        EXPECT_EQ(box->title, test::kNo02.title);
+        EXPECT_EQ(box->text, test::kNo02.text);
         EXPECT_EQ(box->icon, Icon::Stop);
         pelkor_.Acknowledge(*box);
     }
@@ -185,8 +186,8 @@ TEST_F(Driver, ErrorBoxesKeepTheProgramUsable) {
     pelkor_.Click(Ctl(L"Command4"));
     box = pelkor_.WaitForMessageBox();
     ASSERT_TRUE(box);
-    EXPECT_EQ(box->title, L"エラー\u3000No.05");
-    EXPECT_EQ(box->text, L"GeneRally.exeを起動できません。\u3000");
+    EXPECT_EQ(box->title, test::kNo05.title);
+    EXPECT_EQ(box->text, test::kNo05.text);
     EXPECT_EQ(box->icon, Icon::Stop);
     pelkor_.Acknowledge(*box);
 
@@ -204,7 +205,7 @@ TEST_F(Driver, FocusComesBackToThePressingButtonAfterAMessageBox) {
     pelkor_.Press(VK_RETURN);
     auto box = pelkor_.WaitForMessageBox();
     ASSERT_TRUE(box);
-    EXPECT_EQ(box->title, L"エラー\u3000No.05");
+    EXPECT_EQ(box->title, test::kNo05.title);
     pelkor_.Press(VK_RETURN);
     ASSERT_TRUE(WaitFor([&] { return !pelkor_.HasMessageBox(); }));
     EXPECT_TRUE(WaitFor([&] { return pelkor_.Focus() == pelkor_.Control(Ctl(L"Command4")); }));
@@ -239,7 +240,7 @@ TEST_F(Driver, Error01WithItsIconAndNoWindow) {
     pelkor_.Launch(game_.path());
     auto box = pelkor_.WaitForMessageBox();
     ASSERT_TRUE(box);
-    EXPECT_EQ(box->title, L"エラー\u3000No.01");
+    EXPECT_EQ(box->title, test::kNo01.title);
     EXPECT_EQ(box->icon, Icon::Stop);
     EXPECT_EQ(pelkor_.MainWindow(), nullptr);
     pelkor_.Acknowledge(*box);

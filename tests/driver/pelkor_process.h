@@ -24,14 +24,18 @@ struct MessageBoxSeen {
 // Pelkor.exe beside the running test program.
 std::wstring BuiltExe();
 
-// Polls `done` until it holds or the time is up.
+// Waits until `done` holds or the time is up, running this thread's messages meanwhile.
 template <typename Predicate>
 bool WaitFor(Predicate done, std::chrono::milliseconds limit = std::chrono::seconds(15)) {
     const auto until = std::chrono::steady_clock::now() + limit;
     for (;;) {
+        for (MSG msg; ::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE);) {
+            ::TranslateMessage(&msg);
+            ::DispatchMessageW(&msg);
+        }
         if (done()) return true;
         if (std::chrono::steady_clock::now() >= until) return false;
-        ::Sleep(10);
+        ::Sleep(5);
     }
 }
 
