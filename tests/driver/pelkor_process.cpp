@@ -295,6 +295,8 @@ void PelkorProcess::ClickFile(const std::wstring& name) {
     ClickAt(list, {item.left + 8, (item.top + item.bottom) / 2});
 }
 
+bool PelkorProcess::Idle() const { return ::WaitForInputIdle(process_.get(), 15000) == 0 && Running(); }
+
 bool PelkorProcess::WaitForExit(std::chrono::milliseconds limit) {
     return ::WaitForSingleObject(process_.get(), static_cast<DWORD>(limit.count())) == WAIT_OBJECT_0;
 }

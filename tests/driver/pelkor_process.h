@@ -80,6 +80,9 @@ public:
     // Clicks a palette file in the list by its name.
     void ClickFile(const std::wstring& name);
 
+    // Waits until the program has handled all it was given and waits for input: what it
+    // does about what came before is done by then. False when it ended instead.
+    bool Idle() const;
     bool WaitForExit(std::chrono::milliseconds limit = std::chrono::seconds(15));
     DWORD ExitCode() const;
     DWORD Pid() const { return pid_; }
