@@ -178,7 +178,7 @@ TEST(RealWebPages, EachAddressReachesTheBrowser) {
     HWND about = WaitForWindowOf(pelkor, launch::Form2::kClassName);
     ASSERT_NE(about, nullptr);
     EXPECT_TRUE(opens(ChildWithText(about, L"HomePage"), kHomePage));
-    EXPECT_TRUE(pelkor.Idle()) << "opening a page ends nothing";
+    EXPECT_TRUE(pelkor.Answers(about)) << "opening a page ends nothing";
     EXPECT_EQ(browser.Pages(), expected);
 }
 

@@ -264,7 +264,7 @@ TEST_F(Driver, HoverTextsFollowThePointer) {
     EXPECT_TRUE(WaitFor([&] { return pelkor_.Text(Ctl(L"lblMes")).rfind(L"スクリーンショットのサイズ", 0) == 0; }));
     // A push button changes nothing.
     pelkor_.MoveTo(pelkor_.Control(Ctl(L"Command5")), {5, 5});
-    ASSERT_TRUE(pelkor_.Idle());
+    ASSERT_TRUE(pelkor_.Answers(main));
     EXPECT_EQ(pelkor_.Text(Ctl(L"lblMes")).rfind(L"スクリーンショットのサイズ", 0), 0u);
     // Any video memory option shows the video memory text.
     pelkor_.MoveTo(pelkor_.Control(Ctl(L"Option1", 7)), {4, 4});
@@ -279,7 +279,7 @@ TEST_F(Driver, AboutBoxOutlivesTheMainWindow) {
     // A second click brings the same box forward; it makes no second one.
     ::SetForegroundWindow(pelkor_.MainWindow());
     pelkor_.Click(Ctl(L"Command3"));
-    ASSERT_TRUE(pelkor_.Idle());
+    ASSERT_TRUE(pelkor_.Answers(about));
     EXPECT_EQ(pelkor_.FindWindowOfClass(L"PelkorForm2"), about);
     int boxes = 0;
     for (HWND w = ::FindWindowW(L"PelkorForm2", nullptr); w; w = ::FindWindowExW(nullptr, w, L"PelkorForm2", nullptr))
@@ -289,7 +289,7 @@ TEST_F(Driver, AboutBoxOutlivesTheMainWindow) {
     // Closing the main window leaves the program running for the about box.
     ::PostMessageW(pelkor_.MainWindow(), WM_SYSCOMMAND, SC_CLOSE, 0);
     EXPECT_TRUE(WaitFor([&] { return pelkor_.MainWindow() == nullptr; }));
-    EXPECT_TRUE(pelkor_.Idle() && ::IsWindow(about)) << "ended with the about box open";
+    EXPECT_TRUE(pelkor_.Answers(about)) << "ended with the about box open";
     ::PostMessageW(about, WM_SYSCOMMAND, SC_CLOSE, 0);
     ASSERT_TRUE(pelkor_.WaitForExit());
     EXPECT_EQ(pelkor_.ExitCode(), 0u);

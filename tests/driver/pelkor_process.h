@@ -80,9 +80,11 @@ public:
     // Clicks a palette file in the list by its name.
     void ClickFile(const std::wstring& name);
 
-    // Waits until the program has handled all it was given and waits for input: what it
-    // does about what came before is done by then. False when it ended instead.
-    bool Idle() const;
+    // Whether the program, having handled what it was sent before, goes on answering at
+    // this window: a message sent to it is answered from its message loop, and a second
+    // one only if it stays there (a program on its way out answers one at the most).
+    // Wine's WaitForInputIdle answers at once whenever asked, so it cannot tell.
+    bool Answers(HWND window) const;
     bool WaitForExit(std::chrono::milliseconds limit = std::chrono::seconds(15));
     DWORD ExitCode() const;
     DWORD Pid() const { return pid_; }
