@@ -2,7 +2,6 @@
 #include "launch_support.h"
 #include "win/dpi.h"
 
-
 namespace pelkor::test {
 namespace {
 
@@ -19,10 +18,9 @@ protected:
     }
     HWND About(std::size_t row) { return app_->AboutBox()->Control(row); }
     LinkLook Home() { return LookOf(About(AboutCtl(L"Label4"))); }
-    // Clicks the version button; whether the box then stands in front of the main window.
-    // Asked before this thread handles any other message: when another program on the
-    // display closes its active window, the system hands the activation on to the window
-    // below it, which may be this program's main window, in a message that comes at any time.
+    // Clicks the version button; whether the box then stands in front of the main window,
+    // asked before any other message is handled: a program on the display that closes its
+    // active window hands the activation on, maybe to the main window, at any moment.
     bool OpensInFront() {
         ::SendMessageW(Control(Ctl(L"Command3")), BM_CLICK, 0, 0);
         const launch::Form2* box = app_->AboutBox();

@@ -1,7 +1,7 @@
 // What the program does when the game folder itself is odd: held files, folders in the
 // place of files, thousands of palettes, unusual paths and the root of a drive.
-#include "support/expected_messages.h"
 #include "support/form_fixture.h"
+#include "support/ini_checks.h"
 #include "win/handles.h"
 #include "win/text.h"
 
@@ -17,9 +17,7 @@ TEST_F(Faults, IniHeldOpenByAnotherProgramIsReportedAndLeftWhole) {
     StartShown();
     const std::string before = game_.ReadIniBytes();
     {
-        win::UniqueFile held(
-            ::CreateFileW(game_.Ini().c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr));
-        ASSERT_TRUE(held);
+        const HeldIni held(game_);
         Click(Ctl(L"Option2", 4));
         ASSERT_EQ(platform_.boxes.size(), 1u);
         EXPECT_EQ(platform_.boxes[0].title, kNo02.title);

@@ -157,12 +157,9 @@ TEST_F(LayoutTest, DoubledDpiScalesEveryControlAndFont) {
 // margins are those user32's controls draw with, in pixels at 96 DPI; the button control's
 // as Wine's user32 button.c draws them after Windows (GB_Paint, CB_Paint, CalcLabelRect).
 struct Room {
-    int width;
-    int height;  // what the last line's letters must stand in; 0: not asked
+    int width, height;  // height: what the last line's letters must stand in; 0: not asked
     bool wraps;
 };
-
-int At(int dpi, int pixels) { return ::MulDiv(pixels, dpi, 96); }
 
 // Where the first control that stands on a group box's top line begins, from the box's
 // left; the line runs half a caption's height down, less a pixel (GB_Paint).
@@ -180,11 +177,9 @@ int EdgeControlStart(HWND frame, int captionHeight) {
     return start;
 }
 
-Room SystemRoom(HWND control, HDC dc, int dpi) {
+Room SystemRoom(HWND control, const wchar_t* kind, HDC dc, int dpi) {
     RECT client{};
     ::GetClientRect(control, &client);
-    wchar_t kind[16] = {};
-    ::GetClassNameW(control, kind, 16);
     const LONG_PTR style = ::GetWindowLongPtrW(control, GWL_STYLE);
     if (::lstrcmpiW(kind, L"Static") == 0) {
         // Drawn from the client area's corner, broken at word ends unless the style says not.
@@ -212,12 +207,12 @@ Room SystemRoom(HWND control, HDC dc, int dpi) {
             // nudge, and the focus rectangle's pixel past its end.
             INT zero = 0;
             ::GetCharWidth32W(dc, L'0', L'0', &zero);
-            return {client.right - (At(dpi, 12) + 1) - zero / 2 - 1 - 1, 0, false};
+            return {client.right - (::MulDiv(12, dpi, 96) + 1) - zero / 2 - 1 - 1, 0, false};
         }
         default:
             // A push button: its raised edge (SM_CXEDGE, 2 pixels) and the focus rectangle's
             // line inside it (SPI_GETFOCUSBORDERWIDTH, 1 pixel), each side.
-            return {client.right - 2 * At(dpi, 2 + 1), 0, false};
+            return {client.right - 2 * ::MulDiv(2 + 1, dpi, 96), 0, false};
     }
 }
 
@@ -253,16 +248,15 @@ TEST_P(CaptionFitTest, EveryCaptionAndHelpTextFitsItsRoomInTheFontsThisSystemHas
         wchar_t kind[16] = {};
         ::GetClassNameW(control, kind, 16);
         const bool button = ::lstrcmpiW(kind, L"Button") == 0;
-        if (!button && ::lstrcmpiW(kind, L"Static") != 0 && ::lstrcmpiW(kind, L"Edit") != 0) return;
         std::wstring text = WindowText(control);
+        // A frame's trailing blanks run on under the control on its edge.
         if (button && (::GetWindowLongPtrW(control, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX) {
-            // A frame's trailing blanks run on under the control on its edge.
             text.erase(text.find_last_not_of(L" \u3000") + 1);
         }
-        if (text.empty()) return;
+        if (text.empty() || (!button && ::lstrcmpiW(kind, L"Static") != 0 && ::lstrcmpiW(kind, L"Edit") != 0)) return;
         HDC dc = ::GetDC(control);
         HGDIOBJ old = ::SelectObject(dc, reinterpret_cast<HFONT>(::SendMessageW(control, WM_GETFONT, 0, 0)));
-        const Room room = SystemRoom(control, dc, dpi);
+        const Room room = SystemRoom(control, kind, dc, dpi);
         RECT lines{0, 0, room.width, 0};
         ::DrawTextW(dc, text.data(), static_cast<int>(text.size()), &lines,
                     DT_CALCRECT | DT_NOPREFIX | DT_EXPANDTABS | (room.wraps ? DT_WORDBREAK : DT_SINGLELINE));

@@ -5,7 +5,7 @@
 
 #include "app/form1_design.h"
 #include "driver/pelkor_process.h"
-#include "support/expected_messages.h"
+#include "support/ini_checks.h"
 #include "support/game_folder.h"
 
 namespace pelkor::driver {
@@ -28,6 +28,16 @@ protected:
     // Waits until the profile functions read the value from gr.ini.
     bool FileHolds(const char* section, const char* key, const std::string& value) {
         return WaitFor([&] { return game_.Read(section, key) == value; }, std::chrono::seconds(5));
+    }
+
+    // The program shows this box, with the icon of its type; a click on OK answers it.
+    void AnswerBox(const test::ExpectedBox& expected) {
+        const auto box = pelkor_.WaitForMessageBox();
+        ASSERT_TRUE(box);
+        EXPECT_EQ(box->title, expected.title);
+        EXPECT_EQ(box->text, expected.text);
+        EXPECT_EQ(box->icon, (expected.type & MB_ICONMASK) == MB_ICONSTOP ? Icon::Stop : Icon::Exclamation);
+        pelkor_.Acknowledge(*box);
     }
 
     // Presses Tab until the control has the focus; false when it never gets it.
@@ -139,12 +149,7 @@ TEST_F(Driver, TypedReplayLimitsAndTheCameraBars) {
 TEST_F(Driver, PaletteChosenFromTheListAndReset) {
     StartOnTypicalFolder();
     pelkor_.Click(Ctl(L"Command1"));
-    auto box = pelkor_.WaitForMessageBox();
-    ASSERT_TRUE(box);
-    EXPECT_EQ(box->title, test::kNo04.title);
-    EXPECT_EQ(box->text, test::kNo04.text);
-    EXPECT_EQ(box->icon, Icon::Exclamation);
-    pelkor_.Acknowledge(*box);
+    AnswerBox(test::kNo04);
 
     pelkor_.ClickFile(L"night.pal");
     pelkor_.Click(Ctl(L"Command1"));
@@ -159,37 +164,20 @@ TEST_F(Driver, ErrorBoxesKeepTheProgramUsable) {
     // No.03: a replay length that is not a number.
     pelkor_.TypeInto(Ctl(L"txt12", 2), L"abc");
     pelkor_.Click(Ctl(L"Command5"));
-    auto box = pelkor_.WaitForMessageBox();
-    ASSERT_TRUE(box);
-    EXPECT_EQ(box->title, test::kNo03.title);
-    EXPECT_EQ(box->text, test::kNo03.text);
-    EXPECT_EQ(box->icon, Icon::Exclamation);
-    pelkor_.Acknowledge(*box);
+    AnswerBox(test::kNo03);
     EXPECT_EQ(pelkor_.Text(Ctl(L"txt12", 2)), L"600");
 
     // No.02: another program holds gr.ini open without sharing.
     {
-        win::UniqueFile held(::CreateFileW(game_.Ini().c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
-                                           OPEN_EXISTING, 0, nullptr));
-        ASSERT_TRUE(held);
+        const test::HeldIni held(game_);
         pelkor_.Click(Ctl(L"Option1", 2));
-        box = pelkor_.WaitForMessageBox();
-        ASSERT_TRUE(box);
-        EXPECT_EQ(box->title, test::kNo02.title);
-        EXPECT_EQ(box->text, test::kNo02.text);
-        EXPECT_EQ(box->icon, Icon::Stop);
-        pelkor_.Acknowledge(*box);
+        AnswerBox(test::kNo02);
     }
     EXPECT_EQ(game_.Read("Graphics", "VideoMemory"), "autodetect");
 
     // No.05: no game beside the program.
     pelkor_.Click(Ctl(L"Command4"));
-    box = pelkor_.WaitForMessageBox();
-    ASSERT_TRUE(box);
-    EXPECT_EQ(box->title, test::kNo05.title);
-    EXPECT_EQ(box->text, test::kNo05.text);
-    EXPECT_EQ(box->icon, Icon::Stop);
-    pelkor_.Acknowledge(*box);
+    AnswerBox(test::kNo05);
 
     // Still usable afterwards.
     pelkor_.Click(Ctl(L"Option1", 2));
@@ -251,24 +239,22 @@ TEST_F(Driver, Error01WithItsIconAndNoWindow) {
 TEST_F(Driver, HoverTextsFollowThePointer) {
     StartOnTypicalFolder();
     HWND main = pelkor_.MainWindow();
-    const std::wstring general =
-        L"各項目の青色の窓が現在設定済みの値です。\u3000実行ボタンのない項目は操作後すぐ設定に反映されます。";
     // The window's own surface, left of the frames.
     pelkor_.MoveTo(main, {2, 60});
-    EXPECT_TRUE(WaitFor([&] { return pelkor_.Text(Ctl(L"lblMes")) == general; }));
+    EXPECT_TRUE(WaitFor([&] { return pelkor_.Text(Ctl(L"lblMes")) == test::kGeneral; }));
     // The screenshot frame's surface, between its options and its bottom edge.
     HWND frame3 = pelkor_.Control(Ctl(L"Frame3"));
     RECT r{};
     ::GetClientRect(frame3, &r);
     pelkor_.MoveTo(frame3, {r.right - 6, r.bottom - 5});
-    EXPECT_TRUE(WaitFor([&] { return pelkor_.Text(Ctl(L"lblMes")).rfind(L"スクリーンショットのサイズ", 0) == 0; }));
+    EXPECT_TRUE(WaitFor([&] { return pelkor_.Text(Ctl(L"lblMes")) == test::kScreenshot; }));
     // A push button changes nothing.
     pelkor_.MoveTo(pelkor_.Control(Ctl(L"Command5")), {5, 5});
     ASSERT_TRUE(pelkor_.Answers(main));
-    EXPECT_EQ(pelkor_.Text(Ctl(L"lblMes")).rfind(L"スクリーンショットのサイズ", 0), 0u);
+    EXPECT_EQ(pelkor_.Text(Ctl(L"lblMes")), test::kScreenshot);
     // Any video memory option shows the video memory text.
     pelkor_.MoveTo(pelkor_.Control(Ctl(L"Option1", 7)), {4, 4});
-    EXPECT_TRUE(WaitFor([&] { return pelkor_.Text(Ctl(L"lblMes")).rfind(L"ビデオメモリ", 0) == 0; }));
+    EXPECT_TRUE(WaitFor([&] { return pelkor_.Text(Ctl(L"lblMes")) == test::kVideoMemory; }));
 }
 
 TEST_F(Driver, AboutBoxOutlivesTheMainWindow) {
