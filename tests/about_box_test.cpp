@@ -2,7 +2,6 @@
 #include "launch_support.h"
 #include "win/dpi.h"
 
-
 namespace pelkor::test {
 namespace {
 
@@ -19,6 +18,16 @@ protected:
     }
     HWND About(std::size_t row) { return app_->AboutBox()->Control(row); }
     LinkLook Home() { return LookOf(About(AboutCtl(L"Label4"))); }
+    // Clicks the version button; whether the box then stands in front of the main window,
+    // asked before any other message is handled: a program on the display that closes its
+    // active window hands the activation on, maybe to the main window, at any moment.
+    bool OpensInFront() {
+        ::SendMessageW(Control(Ctl(L"Command3")), BM_CLICK, 0, 0);
+        const launch::Form2* box = app_->AboutBox();
+        const bool inFront = box && box->IsAlive() && InFrontOf(box->hwnd(), form().hwnd());
+        Pump();
+        return inFront;
+    }
     static std::size_t CountAboutBoxes() {
         return WindowsOf(::GetCurrentThreadId(), launch::Form2::kClassName).size();
     }
@@ -30,10 +39,10 @@ private:
 };
 
 TEST_F(AboutBoxTest, OneModelessBoxWithoutOwnerCentredAtItsDesignedSize) {
-    HWND box = OpenAbout();
-    ASSERT_NE(box, nullptr);
+    EXPECT_TRUE(OpensInFront());
+    ASSERT_NE(app_->AboutBox(), nullptr);
+    HWND box = app_->AboutBox()->hwnd();
     EXPECT_TRUE(::IsWindowVisible(box));
-    EXPECT_TRUE(InFrontOf(box, form().hwnd()));
     EXPECT_EQ(WindowText(box), L"バージョン情報");
     EXPECT_EQ(::GetWindow(box, GW_OWNER), nullptr);
     EXPECT_TRUE(::IsWindowEnabled(form().hwnd())) << "the main window stays usable";
@@ -60,9 +69,9 @@ TEST_F(AboutBoxTest, OneModelessBoxWithoutOwnerCentredAtItsDesignedSize) {
     // A second click while it is open, from the main window in front, brings the same box forward.
     ::SetWindowPos(form().hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     ASSERT_TRUE(InFrontOf(form().hwnd(), box));
-    EXPECT_EQ(OpenAbout(), box);
+    EXPECT_TRUE(OpensInFront());
+    EXPECT_EQ(app_->AboutBox()->hwnd(), box);
     EXPECT_EQ(CountAboutBoxes(), 1u);
-    EXPECT_TRUE(InFrontOf(box, form().hwnd()));
 }
 
 TEST_F(AboutBoxTest, ShowsNameVersionNoticeAndTheLinkWholeAndInPlace) {

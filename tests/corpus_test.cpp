@@ -4,6 +4,7 @@
 #include <iterator>
 #include <sstream>
 
+#include "support/expected_messages.h"
 #include "support/form_fixture.h"
 #include "support/profile_dump.h"
 #include "win/text.h"
@@ -66,7 +67,7 @@ TEST_P(Corpus, ShownOrError01AndNothingLostOnAWrite) {
     if (file.outcome == "No.01") {
         EXPECT_FALSE(Start());
         ASSERT_EQ(platform_.boxes.size(), 1u);
-        EXPECT_EQ(platform_.boxes[0].title, L"エラー\u3000No.01");
+        EXPECT_EQ(platform_.boxes[0].title, kNo01.title);
         return;
     }
     StartShown();

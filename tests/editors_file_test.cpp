@@ -6,7 +6,6 @@
 namespace pelkor::test {
 namespace {
 
-constexpr wchar_t kNo01Title[] = L"エラー\u3000No.01";
 
 class EditorsFileTest : public FormTest {};
 
@@ -47,7 +46,7 @@ TEST_F(EditorsFileTest, MissingFileOrSectionGetsJustWhatWasWritten) {
         EXPECT_EQ(game_.ReadIniBytes(), expected);
         // The refresh that follows cannot show a file without the keys it needs.
         ASSERT_EQ(platform_.boxes.size(), 1u);
-        EXPECT_EQ(platform_.boxes[0].title, kNo01Title);
+        EXPECT_EQ(platform_.boxes[0].title, kNo01.title);
         platform_.boxes.clear();
         app_.reset();
     }

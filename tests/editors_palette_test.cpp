@@ -6,12 +6,9 @@
 namespace pelkor::test {
 namespace {
 
-constexpr wchar_t kNo04Text[] = L"パレットファイルを指定してください。\u3000\u3000";
-constexpr wchar_t kNo04Title[] = L"エラー No.04";
 
 class PaletteTest : public FormTest {
 protected:
-    void ExpectNo04() { ExpectOneBox(platform_, kNo04Text, kNo04Title, MB_OK | MB_ICONEXCLAMATION); }
 };
 
 TEST_F(PaletteTest, ChangeNeedsAChosenFileResetNeedsNothing) {
@@ -20,7 +17,7 @@ TEST_F(PaletteTest, ChangeNeedsAChosenFileResetNeedsNothing) {
     StartShown();  // an empty Palettes folder: nothing to choose
 
     Click(Ctl(L"Command1"));
-    ExpectNo04();
+    ExpectOneBox(platform_, kNo04);
     EXPECT_EQ(game_.ReadIniBytes(), before);
 
     // No gr.pal in the folder and nothing chosen: the reset writes it all the same.
@@ -33,7 +30,7 @@ TEST_F(PaletteTest, ChangeNeedsAChosenFileResetNeedsNothing) {
     // The refresh listed the new file, but it is not chosen yet.
     EXPECT_EQ(::SendMessageW(Control(Ctl(L"File1")), LB_GETCOUNT, 0, 0), 1);
     Click(Ctl(L"Command1"));
-    ExpectNo04();
+    ExpectOneBox(platform_, kNo04);
     EXPECT_EQ(game_.ReadIniBytes(), IniBytes(TypicalIni()));
 }
 
@@ -81,7 +78,7 @@ TEST_F(PaletteTest, NameWithoutAShiftJisFormIsRefused) {
         SCOPED_TRACE(testing::PrintToString(std::wstring(name)));
         ChooseFile(name);
         Click(Ctl(L"Command1"));
-        ExpectNo02(platform_);
+        ExpectOneBox(platform_, kNo02);
         EXPECT_EQ(game_.ReadIniBytes(), before);
         EXPECT_EQ(Text(Ctl(L"lblNow")), L" gr.pal");
     }
@@ -97,7 +94,7 @@ TEST_F(PaletteTest, ChosenFileThatHasGoneIsNeverWrittenAsAnEmptyName) {
     ASSERT_TRUE(platform_.boxes.empty());
 
     Click(Ctl(L"Command1"));
-    ExpectNo04();
+    ExpectOneBox(platform_, kNo04);
     EXPECT_EQ(game_.Read("Misc", "PaletteFile"), "Palettes\\gr.pal");
 }
 

@@ -6,8 +6,6 @@
 namespace pelkor::test {
 namespace {
 
-constexpr wchar_t kNo03Text[] = L"数値が範囲外です。\u3000\u3000\r\n\r\n実行しませんでした。";
-constexpr wchar_t kNo03Title[] = L"エラー No.03";
 
 class ReplayTest : public FormTest {
 protected:
@@ -95,7 +93,7 @@ TEST_F(ReplayTest, TextThatIsNotANumberRestoresTheBoxesAndWritesNothing) {
         SCOPED_TRACE(testing::PrintToString(std::wstring(c.length) + L" / " + c.step));
         TypeLimits(c.length, c.step);
         Click(Ctl(L"Command5"));
-        ExpectOneBox(platform_, kNo03Text, kNo03Title, MB_OK | MB_ICONEXCLAMATION);
+        ExpectOneBox(platform_, kNo03);
         ExpectBoxes(c.lengthAfter, L"9");
         EXPECT_EQ(game_.ReadIniBytes(), before);
     }
@@ -114,7 +112,7 @@ TEST_F(ReplayTest, WithoutTheReplaySectionApplyFailsAndResetAddsItLengthFirst) {
     // which then is no number.
     TypeLimits(L"30001", L"5");
     Click(Ctl(L"Command5"));
-    ExpectOneBox(platform_, kNo03Text, kNo03Title, MB_OK | MB_ICONEXCLAMATION);
+    ExpectOneBox(platform_, kNo03);
     ExpectBoxes(L"", L"");
     EXPECT_EQ(game_.ReadIniBytes(), before);
 

@@ -1,6 +1,7 @@
 // What the program does when the game folder itself is odd: held files, folders in the
 // place of files, thousands of palettes, unusual paths and the root of a drive.
 #include "support/form_fixture.h"
+#include "support/ini_checks.h"
 #include "win/handles.h"
 #include "win/text.h"
 
@@ -9,8 +10,6 @@
 namespace pelkor::test {
 namespace {
 
-constexpr wchar_t kNo02[] = L"エラー\u3000No.02";
-
 class Faults : public FormTest {};
 
 TEST_F(Faults, IniHeldOpenByAnotherProgramIsReportedAndLeftWhole) {
@@ -18,12 +17,10 @@ TEST_F(Faults, IniHeldOpenByAnotherProgramIsReportedAndLeftWhole) {
     StartShown();
     const std::string before = game_.ReadIniBytes();
     {
-        win::UniqueFile held(
-            ::CreateFileW(game_.Ini().c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr));
-        ASSERT_TRUE(held);
+        const HeldIni held(game_);
         Click(Ctl(L"Option2", 4));
         ASSERT_EQ(platform_.boxes.size(), 1u);
-        EXPECT_EQ(platform_.boxes[0].title, kNo02);
+        EXPECT_EQ(platform_.boxes[0].title, kNo02.title);
         EXPECT_EQ(platform_.boxes[0].type, static_cast<UINT>(MB_OK | MB_ICONSTOP));
     }
     EXPECT_EQ(game_.ReadIniBytes(), before);
@@ -38,7 +35,7 @@ TEST_F(Faults, IniThatIsAFolderCannotBeShown) {
     ::CreateDirectoryW(game_.Ini().c_str(), nullptr);
     EXPECT_FALSE(Start());
     ASSERT_EQ(platform_.boxes.size(), 1u);
-    EXPECT_EQ(platform_.boxes[0].title, L"エラー\u3000No.01");
+    EXPECT_EQ(platform_.boxes[0].title, kNo01.title);
     EXPECT_TRUE(::GetFileAttributesW(game_.Ini().c_str()) & FILE_ATTRIBUTE_DIRECTORY);
 }
 
@@ -62,7 +59,7 @@ TEST_F(Faults, ThousandsOfPalettesWithUnusualNames) {
     ChooseFile(L"팔레트.pal");
     Click(Ctl(L"Command1"));
     ASSERT_EQ(platform_.boxes.size(), 1u);
-    EXPECT_EQ(platform_.boxes[0].title, kNo02);
+    EXPECT_EQ(platform_.boxes[0].title, kNo02.title);
     EXPECT_EQ(game_.ReadIniBytes(), before);
 }
 
@@ -97,7 +94,7 @@ TEST_F(OddFolder, PathOutsideTheCodePageIsReportedNotGuessed) {
     StartIn(L" 한국");
     EXPECT_FALSE(started_);
     ASSERT_EQ(platform_->boxes.size(), 1u);
-    EXPECT_EQ(platform_->boxes[0].title, L"エラー\u3000No.01");
+    EXPECT_EQ(platform_->boxes[0].title, kNo01.title);
 }
 
 TEST_F(OddFolder, RootOfADrive) {
@@ -108,8 +105,7 @@ TEST_F(OddFolder, RootOfADrive) {
     ::DeleteFileW((root + L"gr.ini").c_str());
     ::CreateDirectoryW((root + L"Palettes").c_str(), nullptr);
     {
-        std::string bytes;
-        for (const std::string& line : TypicalIni()) bytes += line + "\r\n";
+        const std::string bytes = IniBytes(TypicalIni());
         win::UniqueFile file(::CreateFileW((root + L"gr.ini").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
         ASSERT_TRUE(file);
         DWORD written = 0;

@@ -3,31 +3,10 @@
 #include <commctrl.h>
 
 #include "launch_support.h"
+#include "support/expected_messages.h"
 
 namespace pelkor::test {
 namespace {
-
-constexpr wchar_t kGeneral[] =
-    L"各項目の青色の窓が現在設定済みの値です。\u3000実行ボタンのない項目は操作後すぐ設定に反映されます。";
-constexpr wchar_t kPalette[] =
-    L"別途入手したパレットファイル(*.pal)を選択した後「パレット変更」を押してください。 「パレットWeb情報」もご覧下さい。";
-constexpr wchar_t kScreenshot[] =
-    L"スクリーンショットのサイズを選択します。\u3000貴方がお使いのモニタのスペックを確認してから変更しましょう。"
-    L"\u3000操作後すぐ設定に反映されます。";
-constexpr wchar_t kCamera[] =
-    L"視点変更が出来ますが通常は初期値デフォルト(default)をお勧めします。\u3000「実行」もしくは「初期化」を押すと設定変更されます。";
-constexpr wchar_t kReplay[] =
-    L"数値を直接書き込んで「実行」を押してください。\u3000[時間上限 30000 ステップ上限 30] ゼロ以上の整数限定。 "
-    L"初期値(600/5)です。";
-constexpr wchar_t kPreview[] =
-    L"トラックのプレビュー時に動作が遅い場合は、オブジェクトを表示しない設定(OFF)で改善される場合があります。"
-    L"通常はONでかまいません。";
-constexpr wchar_t kSmoother[] =
-    L"ゲーム中に頻繁にコマ落ちする場合に「ON」にします。偶にあるコマ落ちは問題外。通常は「OFF」で十分です。";
-constexpr wchar_t kTyres[] =
-    L"タイヤとボディの表示を適正化します。\u3000効果は完璧ではありませんが通常はONにしておきましょう。";
-constexpr wchar_t kVideoMemory[] =
-    L"ビデオメモリの値を設定します。あえて選択する意味はないと思われますので「自動検知」にしておきましょう。";
 
 // The size of every tool structure sent to a tooltip control of this thread.
 std::vector<UINT>& ToolSizesSent() {
@@ -154,7 +133,7 @@ TEST_F(HoverTest, HelpBubbleComesAfterARestAndGoesOnAPressOrWhenThePointerLeaves
     // Under load Wine may replay an earlier position of the pointer after a later one
     // was set: the pointer is put back where the test wants it while it waits.
     auto holdAt = [](POINT at, auto done, std::chrono::milliseconds limit) {
-        return WaitUntil([&] { return ::SetCursorPos(at.x, at.y), done(); }, limit);
+        return WaitFor([&] { return ::SetCursorPos(at.x, at.y), done(); }, limit);
     };
     auto shown = [&] { return tips.ShownBubble() != nullptr; };
     auto hidden = [&] { return !shown(); };

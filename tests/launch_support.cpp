@@ -101,8 +101,7 @@ HWND StartShown(PelkorProcess& pelkor, const GameFolder& game, const std::wstrin
 
 HWND WaitForWindowOf(const PelkorProcess& pelkor, const wchar_t* className) {
     HWND window = nullptr;
-    WaitUntil([&] { return (window = pelkor.FindWindowOfClass(className)) != nullptr || !pelkor.Running(); },
-              std::chrono::seconds(15));
+    WaitFor([&] { return (window = pelkor.FindWindowOfClass(className)) != nullptr || !pelkor.Running(); });
     return window;
 }
 

@@ -4,7 +4,6 @@
 // this program's windows or to the real Pelkor.exe's.
 #include <windows.h>
 
-#include <chrono>
 #include <string>
 #include <vector>
 
@@ -16,6 +15,7 @@
 namespace pelkor::test {
 
 using driver::PelkorProcess;
+using driver::WaitFor;
 using driver::WindowText;
 
 // The main window on a typical game folder, with the real pointer parked away from it.
@@ -52,22 +52,6 @@ public:
 private:
     win::UniqueHandle turn_;
 };
-
-// Waits until `done` holds or the time is up, running this thread's messages meanwhile.
-template <typename Predicate>
-bool WaitUntil(Predicate done, std::chrono::milliseconds limit = std::chrono::seconds(5)) {
-    const auto until = std::chrono::steady_clock::now() + limit;
-    for (;;) {
-        MSG msg;
-        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            ::TranslateMessage(&msg);
-            ::DispatchMessageW(&msg);
-        }
-        if (done()) return true;
-        if (std::chrono::steady_clock::now() >= until) return false;
-        ::Sleep(5);
-    }
-}
 
 // Whether one window stands in front of another. (Which window is active depends on
 // which test program has the foreground, and tests run side by side.)

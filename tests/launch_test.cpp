@@ -8,12 +8,11 @@
 
 #include "app/platform.h"
 #include "launch_support.h"
+#include "support/ini_checks.h"
 
 namespace pelkor::test {
 namespace {
 
-constexpr wchar_t kNo05Text[] = L"GeneRally.exeを起動できません。\u3000";
-constexpr wchar_t kNo05Title[] = L"エラー\u3000No.05";
 
 class LauncherTest : public ShownFormTest {
 protected:
@@ -42,10 +41,7 @@ TEST_F(LauncherTest, StartsTheGameByItsFullPathThenClosesBothWindowsAndEnds) {
 TEST_F(LauncherTest, GameThatCannotStartShowsNo05AndLeavesEverythingUsable) {
     platform_.startResult = ERROR_FILE_NOT_FOUND;
     Click(Ctl(L"Command4"));
-    ASSERT_EQ(platform_.boxes.size(), 1u);
-    EXPECT_EQ(platform_.boxes[0].text, kNo05Text);
-    EXPECT_EQ(platform_.boxes[0].title, kNo05Title);
-    EXPECT_EQ(platform_.boxes[0].type, static_cast<UINT>(MB_OK | MB_ICONSTOP));
+    ExpectOneBox(platform_, kNo05);
     EXPECT_TRUE(::IsWindowVisible(form().hwnd()));
     EXPECT_TRUE(::IsWindowVisible(app_->AboutBox()->hwnd()));
     EXPECT_TRUE(platform_.endings.empty());
@@ -129,7 +125,7 @@ TEST(RealLauncher, StartsTheGameInItsFolderWithBlanksAndEnds) {
 
     ASSERT_TRUE(pelkor.WaitForExit()) << "the program must end after starting the game";
     EXPECT_EQ(pelkor.ExitCode(), 0u);
-    ASSERT_TRUE(WaitUntil([&] { return StartRecord(exe).size() == 4; })) << "the game was not started";
+    ASSERT_TRUE(WaitFor([&] { return StartRecord(exe).size() == 4; })) << "the game was not started";
     const auto record = StartRecord(exe);
     EXPECT_EQ(record[1], L"\"" + exe + L"\"");
     EXPECT_EQ(record[2], game.path()) << "the game runs in its own folder";
@@ -146,9 +142,9 @@ TEST(RealLauncher, DoubledBackslashAtADriveRootStillStartsTheGame) {
     ASSERT_TRUE(PlaceGame(exe));
     app::RealPlatform platform;
     EXPECT_EQ(platform.StartProgram(exe, L"\"" + exe + L"\"", root), static_cast<DWORD>(ERROR_SUCCESS));
-    EXPECT_TRUE(WaitUntil([&] { return StartRecord(exe).size() == 4; }));
+    EXPECT_TRUE(WaitFor([&] { return StartRecord(exe).size() == 4; }));
     // Gone once the stand-in has ended and lets go of its file.
-    ASSERT_TRUE(WaitUntil([&] { return ::DeleteFileW(exe.c_str()) || ::GetLastError() == ERROR_FILE_NOT_FOUND; }));
+    ASSERT_TRUE(WaitFor([&] { return ::DeleteFileW(exe.c_str()) || ::GetLastError() == ERROR_FILE_NOT_FOUND; }));
     ::DeleteFileW((exe + L".started.txt").c_str());
 
     EXPECT_NE(platform.StartProgram(exe, L"\"" + exe + L"\"", root), static_cast<DWORD>(ERROR_SUCCESS))
@@ -169,23 +165,23 @@ TEST(RealLauncher, MissingGameShowsNo05AndTheProgramLivesUntilItsLastWindow) {
     ASSERT_TRUE(PostClick(ChildWithText(main, L"GeneRallyの起動")));
     const auto box = pelkor.WaitForMessageBox();
     ASSERT_TRUE(box);
-    EXPECT_EQ(box->title, kNo05Title);
-    EXPECT_EQ(box->text, kNo05Text);
+    EXPECT_EQ(box->title, kNo05.title);
+    EXPECT_EQ(box->text, kNo05.text);
     ::PostMessageW(box->window, WM_COMMAND, IDOK, 0);
-    EXPECT_TRUE(WaitUntil([&] { return !::IsWindow(box->window); }));
+    EXPECT_TRUE(WaitFor([&] { return !::IsWindow(box->window); }));
     EXPECT_TRUE(::IsWindowVisible(main));
     EXPECT_TRUE(::IsWindowVisible(about));
 
     // Still usable: a second click on the version button brings the same box forward.
     ::SetWindowPos(main, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    ASSERT_TRUE(WaitUntil([&] { return InFrontOf(main, about); }));
+    ASSERT_TRUE(WaitFor([&] { return InFrontOf(main, about); }));
     ASSERT_TRUE(PostClick(ChildWithText(main, L"バージョン情報")));
-    EXPECT_TRUE(WaitUntil([&] { return InFrontOf(about, main); }));
+    EXPECT_TRUE(WaitFor([&] { return InFrontOf(about, main); }));
     EXPECT_EQ(WaitForWindowOf(pelkor, launch::Form2::kClassName), about);
 
     ::PostMessageW(main, WM_CLOSE, 0, 0);
-    EXPECT_TRUE(WaitUntil([&] { return !::IsWindow(main); }));
-    EXPECT_FALSE(pelkor.WaitForExit(std::chrono::milliseconds(300))) << "ended with the about box open";
+    EXPECT_TRUE(WaitFor([&] { return !::IsWindow(main); }));
+    EXPECT_TRUE(pelkor.Answers(about)) << "ended with the about box open";
     ::PostMessageW(about, WM_CLOSE, 0, 0);
     ASSERT_TRUE(pelkor.WaitForExit());
     EXPECT_EQ(pelkor.ExitCode(), 0u);

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <random>
 
+#include "support/expected_messages.h"
 #include "support/form_fixture.h"
 #include "win/text.h"
 
@@ -51,11 +52,7 @@ public:
         }
         return {};
     }
-    std::string Bytes() const {
-        std::string bytes;
-        for (const std::string& line : lines_) bytes += line + "\r\n";
-        return bytes;
-    }
+    std::string Bytes() const { return IniBytes(lines_); }
 
 private:
     std::vector<std::string> lines_;
@@ -170,7 +167,7 @@ TEST_F(NothingLost, ThousandsOfRandomEditorActions) {
                 Click(Ctl(L"Command5"));
                 const auto length = Number(typedLength), step = Number(typedStep);
                 if (!length || !step) {
-                    ExpectBox(L"エラー No.03");
+                    ExpectBox(kNo03.title);
                     break;
                 }
                 const bool lengthOk = *length >= 0 && *length <= 30000;
@@ -225,7 +222,7 @@ TEST_F(NothingLost, ThousandsOfRandomEditorActions) {
                 if (pick(2)) ChooseFile(chosenPalette = files[pick(4)]);
                 Click(Ctl(L"Command1"));
                 if (chosenPalette.empty()) {
-                    ExpectBox(L"エラー No.04");
+                    ExpectBox(kNo04.title);
                     break;
                 }
                 model_.Set("Misc", "PaletteFile", "Palettes\\" + win::ToAnsi(chosenPalette));

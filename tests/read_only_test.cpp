@@ -1,6 +1,7 @@
 // A read-only gr.ini. Under Wine root ignores the read-only attribute, so scripts/test
 // runs these as an unprivileged user (tests/tools/run_unprivileged.sh); the test checks
 // that the attribute really refuses writes before it trusts what it sees.
+#include "support/expected_messages.h"
 #include "support/form_fixture.h"
 
 namespace pelkor::test {
@@ -34,14 +35,14 @@ TEST_F(ReadOnlyFile, EveryWritingHandlerReportsTheRefusal) {
         platform_.boxes.clear();
         Click(row);
         ASSERT_EQ(platform_.boxes.size(), 1u);
-        EXPECT_EQ(platform_.boxes[0].title, L"エラー\u3000No.02");
-        EXPECT_EQ(platform_.boxes[0].text, L"書き込みできませんでした。\u3000");
+        EXPECT_EQ(platform_.boxes[0].title, kNo02.title);
+        EXPECT_EQ(platform_.boxes[0].text, kNo02.text);
     }
     platform_.boxes.clear();
     ChooseFile(L"night.pal");
     Click(Ctl(L"Command1"));
     ASSERT_EQ(platform_.boxes.size(), 1u);
-    EXPECT_EQ(platform_.boxes[0].title, L"エラー\u3000No.02");
+    EXPECT_EQ(platform_.boxes[0].title, kNo02.title);
     EXPECT_EQ(game_.ReadIniBytes(), before_);
     // The display was not refreshed to a value the file does not hold.
     EXPECT_EQ(Text(Ctl(L"lblNow3")), L" 640×480");

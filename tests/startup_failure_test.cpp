@@ -1,11 +1,10 @@
 // A gr.ini that cannot be shown ends the program with error No.01 before the window appears.
 #include "support/form_fixture.h"
+#include "support/ini_checks.h"
 
 namespace pelkor::test {
 namespace {
 
-constexpr wchar_t kNo01Text[] = L"セッティングが出来ません。\u3000\r\n\r\nプログラムを終了します。";
-constexpr wchar_t kNo01Title[] = L"エラー\u3000No.01";
 
 class StartupFailureTest : public FormTest {
 protected:
@@ -16,10 +15,7 @@ protected:
             windowVisibleAtBox = app_->MainWindow() && ::IsWindowVisible(app_->MainWindow()->hwnd());
         };
         EXPECT_FALSE(Start());
-        ASSERT_EQ(platform_.boxes.size(), 1u);
-        EXPECT_EQ(platform_.boxes[0].text, kNo01Text);
-        EXPECT_EQ(platform_.boxes[0].title, kNo01Title);
-        EXPECT_EQ(platform_.boxes[0].type, static_cast<UINT>(MB_OK | MB_ICONSTOP));
+        ExpectOneBox(platform_, kNo01);
         EXPECT_FALSE(windowVisibleAtBox);
         EXPECT_FALSE(form().IsAlive());
         EXPECT_EQ(platform_.endings, std::vector<int>{1});

@@ -56,24 +56,24 @@ protected:
 };
 
 TEST_F(VirtualStoreTest, TheCopyIsTheFileReadAndWrittenAndTheOneBesideIsKept) {
-    game_.WriteIni(TypicalIniWith("VideoMemory", "16000"));
-    const std::string beside = game_.ReadIniBytes();
+    std::vector<std::string> beside = TypicalIniWith("VideoMemory", "16000");
+    game_.WriteIni(beside);
     const Copy copy(game_.Ini());
     std::vector<std::string> copied = TypicalIniWith("VideoMemory", "64000");
     copy.Write(copied);
     StartShown();
 
-    if constexpr (settings::kFollowsVirtualStore) {
-        EXPECT_EQ(Text(Ctl(L"lblNow7")), L" 64") << "the copy's value";
-        Click(Ctl(L"Option1", 3));
-        SetValue(copied, "VideoMemory", "16000");
-        EXPECT_EQ(copy.Read(), IniBytes(copied));
-        EXPECT_EQ(game_.ReadIniBytes(), beside) << "the file beside the program stays as it was";
-    } else {
-        // The 32-bit exe opens the file beside it; Windows redirects it to the copy, as it does
-        // the game. Wine redirects nothing, so here it is the file beside that is read.
-        EXPECT_EQ(Text(Ctl(L"lblNow7")), L" 16");
-    }
+    // The 64-bit exe finds the copy itself. The 32-bit one opens the file beside it, which
+    // Windows redirects to the copy as it does the game's; Wine redirects nothing, so here
+    // that one is the file read and written, and the copy is left alone.
+    constexpr bool follows = settings::kFollowsVirtualStore;
+    std::vector<std::string>& used = follows ? copied : beside;
+    const std::vector<std::string>& kept = follows ? beside : copied;
+    EXPECT_EQ(Text(Ctl(L"lblNow7")), follows ? L" 64" : L" 16");
+    Click(Ctl(L"Option1", 1));
+    SetValue(used, "VideoMemory", "4000");
+    EXPECT_EQ(follows ? copy.Read() : game_.ReadIniBytes(), IniBytes(used));
+    EXPECT_EQ(follows ? game_.ReadIniBytes() : copy.Read(), IniBytes(kept)) << "the other file stays as it was";
     EXPECT_TRUE(platform_.boxes.empty());
 }
 

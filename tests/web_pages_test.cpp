@@ -7,6 +7,7 @@
 #include "app/platform.h"
 #include "launch/web_pages.h"
 #include "launch_support.h"
+#include "support/expected_messages.h"
 
 namespace pelkor::test {
 namespace {
@@ -17,9 +18,6 @@ using launch::kHomePage;
 using launch::kPalettePage;
 using launch::PageAddress;
 using driver::BrowserStandIn;
-
-constexpr wchar_t kAccessFailure[] =
-    L"アクセスできませんでした。\r\n\r\nInternet Explorer もしくは Net環境の設定を確認してください。";
 
 class WebPagesTest : public ShownFormTest {
 protected:
@@ -58,7 +56,7 @@ TEST_F(WebPagesTest, RefusedPageShowsTheAccessMessageWithoutIconOrTitle) {
     ClickLink(HomeLink());
     ASSERT_EQ(platform_.boxes.size(), 3u);
     for (const MessageBoxCall& box : platform_.boxes) {
-        EXPECT_EQ(box.text, kAccessFailure);
+        EXPECT_EQ(box.text, kAccessFailure.text);
         EXPECT_EQ(box.title, std::nullopt);
         EXPECT_EQ(box.type, static_cast<UINT>(MB_OK));
     }
@@ -77,7 +75,7 @@ TEST(RealPlatformTest, BoxWithoutTitleBearsTheProgramsName) {
     std::wstring title, text;
     std::thread answer([&] {
         HWND box = nullptr;
-        WaitUntil([&] {
+        WaitFor([&] {
             const auto boxes = WindowsOf(thread, L"#32770");
             box = boxes.empty() ? nullptr : boxes.front();
             return box != nullptr;
@@ -88,10 +86,10 @@ TEST(RealPlatformTest, BoxWithoutTitleBearsTheProgramsName) {
         ::PostMessageW(box, WM_COMMAND, IDOK, 0);
     });
     app::RealPlatform platform;
-    EXPECT_EQ(platform.ShowMessageBox(nullptr, kAccessFailure, std::nullopt, MB_OK), IDOK);
+    EXPECT_EQ(platform.ShowMessageBox(nullptr, kAccessFailure.text, std::nullopt, kAccessFailure.type), IDOK);
     answer.join();
     EXPECT_EQ(title, L"Pelkor");
-    EXPECT_EQ(text, kAccessFailure);
+    EXPECT_EQ(text, kAccessFailure.text);
 }
 
 TEST(RealPlatformTest, AddressNoProgramCanOpenIsAFailure) {
@@ -114,7 +112,7 @@ TEST(RealWebPages, EachAddressReachesTheBrowser) {
     std::vector<std::string> expected;
     auto opens = [&](HWND control, std::wstring_view page) {
         expected.push_back(narrow(page));
-        return PostClick(control) && WaitUntil([&] { return browser.Pages() == expected; }, std::chrono::seconds(15));
+        return PostClick(control) && WaitFor([&] { return browser.Pages() == expected; }, std::chrono::seconds(15));
     };
     EXPECT_TRUE(opens(ChildWithText(main, L"OnLineヘルプ"), kHelpPage));
     EXPECT_TRUE(opens(ChildWithText(main, L"パレットWeb情報"), kPalettePage));
@@ -122,7 +120,7 @@ TEST(RealWebPages, EachAddressReachesTheBrowser) {
     HWND about = WaitForWindowOf(pelkor, launch::Form2::kClassName);
     ASSERT_NE(about, nullptr);
     EXPECT_TRUE(opens(ChildWithText(about, L"HomePage"), kHomePage));
-    EXPECT_TRUE(pelkor.Running()) << "opening a page ends nothing";
+    EXPECT_TRUE(pelkor.Answers(about)) << "opening a page ends nothing";
     EXPECT_EQ(browser.Pages(), expected);
 }
 

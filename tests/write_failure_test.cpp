@@ -46,7 +46,7 @@ TEST_F(WriteFailureTest, EveryWritingHandlerReportsARefusedWrite) {
             HeldIni held(game_);
             Click(c.click);
         }
-        ExpectNo02(platform_);
+        ExpectOneBox(platform_, kNo02);
         EXPECT_EQ(game_.ReadIniBytes(), before);
         EXPECT_TRUE(platform_.endings.empty()) << "a refresh on the held file would have ended the program";
 

@@ -7,6 +7,7 @@
 #include "app/form1_design.h"
 #include "driver/pelkor_process.h"
 #include "launch/web_pages.h"
+#include "support/ini_checks.h"
 #include "support/game_folder.h"
 
 namespace pelkor::driver {
@@ -29,6 +30,16 @@ protected:
     // Waits until the profile functions read the value from gr.ini.
     bool FileHolds(const char* section, const char* key, const std::string& value) {
         return WaitFor([&] { return game_.Read(section, key) == value; }, std::chrono::seconds(5));
+    }
+
+    // The program shows this box, with the icon of its type; a click on OK answers it.
+    void AnswerBox(const test::ExpectedBox& expected) {
+        const auto box = pelkor_.WaitForMessageBox();
+        ASSERT_TRUE(box);
+        EXPECT_EQ(box->title, expected.title);
+        EXPECT_EQ(box->text, expected.text);
+        EXPECT_EQ(box->icon, (expected.type & MB_ICONMASK) == MB_ICONSTOP ? Icon::Stop : Icon::Exclamation);
+        pelkor_.Acknowledge(*box);
     }
 
     // Presses Tab until the control has the focus; false when it never gets it.
@@ -102,7 +113,7 @@ TEST_F(EnglishDriver, WindowForAnyOtherDisplayLanguage) {
     pelkor_.Click(Ctl(L"Command5"));
     auto box = pelkor_.WaitForMessageBox();
     ASSERT_TRUE(box);
-    EXPECT_EQ(box->title, L"Error No.03");
+    EXPECT_EQ(box->title, test::kNo03EnglishTitle);
     EXPECT_FALSE(japanese(box->text)) << testing::PrintToString(box->text);
     EXPECT_EQ(box->icon, Icon::Exclamation);
     pelkor_.Acknowledge(*box);
@@ -255,12 +266,7 @@ TEST_F(Driver, TypedReplayLimitsAndTheCameraBars) {
 TEST_F(Driver, PaletteChosenFromTheListAndReset) {
     StartOnTypicalFolder();
     pelkor_.Click(Ctl(L"Command1"));
-    auto box = pelkor_.WaitForMessageBox();
-    ASSERT_TRUE(box);
-    EXPECT_EQ(box->title, L"エラー No.04");
-    EXPECT_EQ(box->text, L"パレットファイルを指定してください。\u3000\u3000");
-    EXPECT_EQ(box->icon, Icon::Exclamation);
-    pelkor_.Acknowledge(*box);
+    AnswerBox(test::kNo04);
 
     pelkor_.ClickFile(L"night.pal");
     pelkor_.Click(Ctl(L"Command1"));
@@ -275,37 +281,20 @@ TEST_F(Driver, ErrorBoxesKeepTheProgramUsable) {
     // No.03: a replay length that is not a number.
     pelkor_.TypeInto(Ctl(L"txt12", 2), L"abc");
     pelkor_.Click(Ctl(L"Command5"));
-    auto box = pelkor_.WaitForMessageBox();
-    ASSERT_TRUE(box);
-    EXPECT_EQ(box->title, L"エラー No.03");
-    EXPECT_EQ(box->text, L"数値が範囲外です。\u3000\u3000\r\n\r\n実行しませんでした。");
-    EXPECT_EQ(box->icon, Icon::Exclamation);
-    pelkor_.Acknowledge(*box);
+    AnswerBox(test::kNo03);
     EXPECT_EQ(pelkor_.Text(Ctl(L"txt12", 2)), L"600");
 
     // No.02: another program holds gr.ini open without sharing.
     {
-        win::UniqueFile held(::CreateFileW(game_.Ini().c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
-                                           OPEN_EXISTING, 0, nullptr));
-        ASSERT_TRUE(held);
+        const test::HeldIni held(game_);
         pelkor_.Click(Ctl(L"Option1", 2));
-        box = pelkor_.WaitForMessageBox();
-        ASSERT_TRUE(box);
-        EXPECT_EQ(box->title, L"エラー\u3000No.02");
-        EXPECT_EQ(box->text, L"書き込みできませんでした。\u3000");
-        EXPECT_EQ(box->icon, Icon::Stop);
-        pelkor_.Acknowledge(*box);
+        AnswerBox(test::kNo02);
     }
     EXPECT_EQ(game_.Read("Graphics", "VideoMemory"), "autodetect");
 
     // No.05: no game beside the program.
     pelkor_.Click(Ctl(L"Command4"));
-    box = pelkor_.WaitForMessageBox();
-    ASSERT_TRUE(box);
-    EXPECT_EQ(box->title, L"エラー\u3000No.05");
-    EXPECT_EQ(box->text, L"GeneRally.exeを起動できません。\u3000");
-    EXPECT_EQ(box->icon, Icon::Stop);
-    pelkor_.Acknowledge(*box);
+    AnswerBox(test::kNo05);
 
     // Still usable afterwards.
     pelkor_.Click(Ctl(L"Option1", 2));
@@ -321,7 +310,7 @@ TEST_F(Driver, FocusComesBackToThePressingButtonAfterAMessageBox) {
     pelkor_.Press(VK_RETURN);
     auto box = pelkor_.WaitForMessageBox();
     ASSERT_TRUE(box);
-    EXPECT_EQ(box->title, L"エラー\u3000No.05");
+    EXPECT_EQ(box->title, test::kNo05.title);
     pelkor_.Press(VK_RETURN);
     ASSERT_TRUE(WaitFor([&] { return !pelkor_.HasMessageBox(); }));
     EXPECT_TRUE(WaitFor([&] { return pelkor_.Focus() == pelkor_.Control(Ctl(L"Command4")); }));
@@ -356,7 +345,7 @@ TEST_F(Driver, Error01WithItsIconAndNoWindow) {
     pelkor_.Launch(game_.path());
     auto box = pelkor_.WaitForMessageBox();
     ASSERT_TRUE(box);
-    EXPECT_EQ(box->title, L"エラー\u3000No.01");
+    EXPECT_EQ(box->title, test::kNo01.title);
     EXPECT_EQ(box->icon, Icon::Stop);
     EXPECT_EQ(pelkor_.MainWindow(), nullptr);
     pelkor_.Acknowledge(*box);
@@ -367,24 +356,22 @@ TEST_F(Driver, Error01WithItsIconAndNoWindow) {
 TEST_F(Driver, HoverTextsFollowThePointer) {
     StartOnTypicalFolder();
     HWND main = pelkor_.MainWindow();
-    const std::wstring general =
-        L"各項目の青色の窓が現在設定済みの値です。\u3000実行ボタンのない項目は操作後すぐ設定に反映されます。";
     // The window's own surface, left of the frames.
     pelkor_.MoveTo(main, {2, 60});
-    EXPECT_TRUE(WaitFor([&] { return pelkor_.Text(Ctl(L"lblMes")) == general; }));
+    EXPECT_TRUE(WaitFor([&] { return pelkor_.Text(Ctl(L"lblMes")) == test::kGeneral; }));
     // The screenshot frame's surface, between its options and its bottom edge.
     HWND frame3 = pelkor_.Control(Ctl(L"Frame3"));
     RECT r{};
     ::GetClientRect(frame3, &r);
     pelkor_.MoveTo(frame3, {r.right - 6, r.bottom - 5});
-    EXPECT_TRUE(WaitFor([&] { return pelkor_.Text(Ctl(L"lblMes")).rfind(L"スクリーンショットのサイズ", 0) == 0; }));
+    EXPECT_TRUE(WaitFor([&] { return pelkor_.Text(Ctl(L"lblMes")) == test::kScreenshot; }));
     // A push button changes nothing.
     pelkor_.MoveTo(pelkor_.Control(Ctl(L"Command5")), {5, 5});
-    ::Sleep(100);
-    EXPECT_EQ(pelkor_.Text(Ctl(L"lblMes")).rfind(L"スクリーンショットのサイズ", 0), 0u);
+    ASSERT_TRUE(pelkor_.Answers(main));
+    EXPECT_EQ(pelkor_.Text(Ctl(L"lblMes")), test::kScreenshot);
     // Any video memory option shows the video memory text.
     pelkor_.MoveTo(pelkor_.Control(Ctl(L"Option1", 7)), {4, 4});
-    EXPECT_TRUE(WaitFor([&] { return pelkor_.Text(Ctl(L"lblMes")).rfind(L"ビデオメモリ", 0) == 0; }));
+    EXPECT_TRUE(WaitFor([&] { return pelkor_.Text(Ctl(L"lblMes")) == test::kVideoMemory; }));
 }
 
 TEST_F(Driver, AboutBoxOutlivesTheMainWindow) {
@@ -395,7 +382,7 @@ TEST_F(Driver, AboutBoxOutlivesTheMainWindow) {
     // A second click brings the same box forward; it makes no second one.
     ::SetForegroundWindow(pelkor_.MainWindow());
     pelkor_.Click(Ctl(L"Command3"));
-    ::Sleep(200);
+    ASSERT_TRUE(pelkor_.Answers(about));
     EXPECT_EQ(pelkor_.FindWindowOfClass(L"PelkorForm2"), about);
     int boxes = 0;
     for (HWND w = ::FindWindowW(L"PelkorForm2", nullptr); w; w = ::FindWindowExW(nullptr, w, L"PelkorForm2", nullptr))
@@ -405,7 +392,7 @@ TEST_F(Driver, AboutBoxOutlivesTheMainWindow) {
     // Closing the main window leaves the program running for the about box.
     ::PostMessageW(pelkor_.MainWindow(), WM_SYSCOMMAND, SC_CLOSE, 0);
     EXPECT_TRUE(WaitFor([&] { return pelkor_.MainWindow() == nullptr; }));
-    EXPECT_FALSE(pelkor_.WaitForExit(std::chrono::milliseconds(300)));
+    EXPECT_TRUE(pelkor_.Answers(about)) << "ended with the about box open";
     ::PostMessageW(about, WM_SYSCOMMAND, SC_CLOSE, 0);
     ASSERT_TRUE(pelkor_.WaitForExit());
     EXPECT_EQ(pelkor_.ExitCode(), 0u);

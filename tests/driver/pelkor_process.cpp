@@ -296,6 +296,14 @@ void PelkorProcess::ClickFile(const std::wstring& name) {
     ClickAt(list, {item.left + 8, (item.top + item.bottom) / 2});
 }
 
+bool PelkorProcess::Answers(HWND window) const {
+    for (int round = 0; round < 2; ++round) {
+        DWORD_PTR result = 0;
+        if (!::SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 15000, &result)) return false;
+    }
+    return Running();
+}
+
 bool PelkorProcess::WaitForExit(std::chrono::milliseconds limit) {
     return ::WaitForSingleObject(process_.get(), static_cast<DWORD>(limit.count())) == WAIT_OBJECT_0;
 }

@@ -27,14 +27,18 @@ struct MessageBoxSeen {
 // Pelkor.exe beside the running test program.
 std::wstring BuiltExe();
 
-// Polls `done` until it holds or the time is up.
+// Waits until `done` holds or the time is up, running this thread's messages meanwhile.
 template <typename Predicate>
 bool WaitFor(Predicate done, std::chrono::milliseconds limit = std::chrono::seconds(15)) {
     const auto until = std::chrono::steady_clock::now() + limit;
     for (;;) {
+        for (MSG msg; ::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE);) {
+            ::TranslateMessage(&msg);
+            ::DispatchMessageW(&msg);
+        }
         if (done()) return true;
         if (std::chrono::steady_clock::now() >= until) return false;
-        ::Sleep(10);
+        ::Sleep(5);
     }
 }
 
@@ -80,6 +84,11 @@ public:
     // Clicks a palette file in the list by its name.
     void ClickFile(const std::wstring& name);
 
+    // Whether the program, having handled what it was sent before, goes on answering at
+    // this window: a message sent to it is answered from its message loop, and a second
+    // one only if it stays there (a program on its way out answers one at the most).
+    // Wine's WaitForInputIdle answers at once whenever asked, so it cannot tell.
+    bool Answers(HWND window) const;
     bool WaitForExit(std::chrono::milliseconds limit = std::chrono::seconds(15));
     DWORD ExitCode() const;
     DWORD Pid() const { return pid_; }

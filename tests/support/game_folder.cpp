@@ -45,10 +45,12 @@ GameFolder::GameFolder(bool withPalettes, const std::wstring& nameSuffix, const 
 
 GameFolder::~GameFolder() { RemoveTree(path_); }
 
-void GameFolder::WriteIni(const std::vector<std::string>& lines) const {
+void GameFolder::WriteIni(const std::vector<std::string>& lines) const { WriteIniBytes(IniBytes(lines)); }
+
+std::string IniBytes(const std::vector<std::string>& lines) {
     std::string bytes;
     for (const std::string& line : lines) bytes += line + "\r\n";
-    WriteIniBytes(bytes);
+    return bytes;
 }
 
 void GameFolder::WriteIniBytes(const std::string& bytes) const { WriteFile(L"gr.ini", bytes); }

@@ -36,6 +36,9 @@ private:
     std::wstring path_;
 };
 
+// The bytes of a file in the profile functions' own form: the lines joined with CRLF.
+std::string IniBytes(const std::vector<std::string>& lines);
+
 // The thirteen keys with ordinary values, and some unknown ones around them.
 std::vector<std::string> TypicalIni();
 // TypicalIni with one key's value replaced (or the line removed when value is null).

@@ -7,20 +7,11 @@
 #include <string>
 #include <vector>
 
+#include "support/expected_messages.h"
 #include "support/game_folder.h"
 #include "support/recording_platform.h"
 
 namespace pelkor::test {
-
-inline constexpr wchar_t kNo02Text[] = L"書き込みできませんでした。\u3000";
-inline constexpr wchar_t kNo02Title[] = L"エラー\u3000No.02";
-
-// The bytes of a file in the profile functions' own form: the lines joined with CRLF.
-inline std::string IniBytes(const std::vector<std::string>& lines) {
-    std::string bytes;
-    for (const std::string& line : lines) bytes += line + "\r\n";
-    return bytes;
-}
 
 // Replaces the value of the first line "key=..." (the test files hold each key once).
 inline void SetValue(std::vector<std::string>& lines, const std::string& key, const std::string& value) {
@@ -51,18 +42,13 @@ private:
     HANDLE handle_;
 };
 
-// Exactly one message box was shown, with this text, title and type; the record is cleared.
-inline void ExpectOneBox(RecordingPlatform& platform, const std::wstring& text, const std::wstring& title,
-                         UINT type) {
+// Exactly one message box was shown, and it is this one; the record is cleared.
+inline void ExpectOneBox(RecordingPlatform& platform, const ExpectedBox& expected) {
     ASSERT_EQ(platform.boxes.size(), 1u);
-    EXPECT_EQ(platform.boxes[0].text, text);
-    EXPECT_EQ(platform.boxes[0].title, title);
-    EXPECT_EQ(platform.boxes[0].type, type);
+    EXPECT_EQ(platform.boxes[0].text, expected.text);
+    EXPECT_EQ(platform.boxes[0].title, expected.title ? std::optional<std::wstring>(expected.title) : std::nullopt);
+    EXPECT_EQ(platform.boxes[0].type, expected.type);
     platform.boxes.clear();
-}
-
-inline void ExpectNo02(RecordingPlatform& platform) {
-    ExpectOneBox(platform, kNo02Text, kNo02Title, MB_OK | MB_ICONSTOP);
 }
 
 }  // namespace pelkor::test
