@@ -69,8 +69,7 @@ TEST_F(LauncherTest, GameThatMustRunAsAdministratorStartsThroughTheShellUnlessDe
 
     platform_.shellStartResult = ERROR_ACCESS_DENIED;
     Click(Ctl(L"Command4"));
-    ASSERT_EQ(platform_.boxes.size(), 1u);
-    EXPECT_EQ(platform_.boxes[0].title, kNo05Title);
+    ExpectOneBox(platform_, kNo05);
     EXPECT_TRUE(platform_.endings.empty());
 
     platform_.shellStartResult = ERROR_SUCCESS;
