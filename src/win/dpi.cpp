@@ -47,6 +47,13 @@ int DpiOf(HWND window, DpiFunctions& system) {
     return SystemDpi();
 }
 
+void ScaleNonClientArea(HWND window) {
+    using EnableFn = BOOL(WINAPI*)(HWND);
+    static const auto enable = User32Function<EnableFn>("EnableNonClientDpiScaling");
+    // It fails for a window that is not per-monitor aware, which then needs no scaling of its own.
+    if (enable) enable(window);
+}
+
 SIZE OuterSizeFor(SIZE client, DWORD style, DWORD exStyle, int dpi) {
     using AdjustFn = BOOL(WINAPI*)(LPRECT, DWORD, BOOL, DWORD, UINT);
     static const auto adjustForDpi = User32Function<AdjustFn>("AdjustWindowRectExForDpi");

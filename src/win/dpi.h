@@ -36,6 +36,10 @@ int SystemDpi();
 // The window's DPI: its own, else its monitor's (Windows 8.1 and 10 before 1607 are
 // per-monitor aware without GetDpiForWindow), else the screen's.
 int DpiOf(HWND window, DpiFunctions& system);
+// Lets the system scale the frame and caption of a top-level window with its monitor's
+// DPI, which per-monitor awareness before Windows 10 1703 leaves unscaled; to be called at
+// WM_NCCREATE. Nothing where the system lacks it.
+void ScaleNonClientArea(HWND window);
 // The outer size of a window whose client area has the given size.
 SIZE OuterSizeFor(SIZE client, DWORD style, DWORD exStyle, int dpi);
 // The status font of the system's non-client metrics, which the tooltip control takes
