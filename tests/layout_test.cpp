@@ -46,6 +46,21 @@ protected:
         ::GetObjectW(font, sizeof(lf), &lf);
         return lf;
     }
+
+    // The main window's help bubble, made on the pointer's first move over the window.
+    HWND MakeBubble() {
+        ::SendMessageW(form().hwnd(), WM_MOUSEMOVE, 0, 0);
+        ::SendMessageW(Control(Ctl(L"Command4")), WM_MOUSEMOVE, 0, 0);
+        for (HWND tip : WindowsOf(::GetCurrentThreadId(), TOOLTIPS_CLASSW)) {
+            if (::GetWindow(tip, GW_OWNER) == form().hwnd()) return tip;
+        }
+        return nullptr;
+    }
+    static int BubbleFontHeight(HWND bubble) {
+        LOGFONTW lf{};
+        ::GetObjectW(reinterpret_cast<HFONT>(::SendMessageW(bubble, WM_GETFONT, 0, 0)), sizeof(lf), &lf);
+        return std::abs(lf.lfHeight);
+    }
 };
 
 TEST_F(LayoutTest, FixedWindowCutOffRightOfTheVisibleLayout) {
@@ -258,26 +273,49 @@ TEST_F(LayoutTest, AnotherMonitorsScaleGivesTheDesignedSizesAndTheBubbleItsFont)
     EXPECT_EQ(box.cx, designedBox.cx);
     EXPECT_EQ(box.cy, designedBox.cy);
 
-    // The bubble is made on the pointer's first move over the window.
-    ::SendMessageW(form().hwnd(), WM_MOUSEMOVE, 0, 0);
-    ::SendMessageW(Control(Ctl(L"Command4")), WM_MOUSEMOVE, 0, 0);
-    HWND bubble = nullptr;
-    for (HWND tip : WindowsOf(::GetCurrentThreadId(), TOOLTIPS_CLASSW)) {
-        if (::GetWindow(tip, GW_OWNER) == form().hwnd()) bubble = tip;
-    }
+    HWND bubble = MakeBubble();
     ASSERT_NE(bubble, nullptr);
-    auto bubbleFontHeight = [bubble] {
-        LOGFONTW lf{};
-        ::GetObjectW(reinterpret_cast<HFONT>(::SendMessageW(bubble, WM_GETFONT, 0, 0)), sizeof(lf), &lf);
-        return std::abs(lf.lfHeight);
-    };
-    const int before = bubbleFontHeight();
+    const int before = BubbleFontHeight(bubble);
     ASSERT_GT(before, 0);
     RECT outer{};
     ::GetWindowRect(form().hwnd(), &outer);
     RECT suggested{outer.left, outer.top, outer.left + main.cx, outer.top + main.cy};
     ::SendMessageW(form().hwnd(), WM_DPICHANGED, MAKEWPARAM(to, to), reinterpret_cast<LPARAM>(&suggested));
-    EXPECT_NEAR(bubbleFontHeight(), before * 3 / 2, 1);
+    EXPECT_NEAR(BubbleFontHeight(bubble), before * 3 / 2, 1);
+}
+
+// Windows 8.1 and 10 before 1607 make the program per-monitor aware but cannot tell a
+// window's own DPI: the DPI of the window's monitor, not the screen's, then sizes the
+// windows and the bubble's font.
+TEST_F(LayoutTest, WithoutTheWindowsOwnDpiItsMonitorsGivesTheScale) {
+    HWND bubble = MakeBubble();
+    ASSERT_NE(bubble, nullptr);
+    const int screenFont = BubbleFontHeight(bubble);
+    ASSERT_GT(screenFont, 0);
+    const int monitor = win::SystemDpi() * 3 / 2;  // 144 on a screen of 96 DPI
+    app_.reset();
+    platform_.dpi.hasForWindow = false;
+    platform_.dpi.monitorDpi = static_cast<UINT>(monitor);
+    StartShown();
+    EXPECT_EQ(form().Dpi(), monitor);
+
+    ScreenTurn turn;  // an about box of its own, beside the about-box tests
+    Click(Ctl(L"Command3"));
+    launch::Form2* about = app_->AboutBox();
+    ASSERT_NE(about, nullptr);
+    EXPECT_EQ(about->Dpi(), monitor);
+    RECT box{};
+    ::GetWindowRect(about->hwnd(), &box);
+    const SIZE designed = win::OuterSizeFor({win::TwipsToPixels(3525, monitor), win::TwipsToPixels(1170, monitor)},
+                                            static_cast<DWORD>(::GetWindowLongPtrW(about->hwnd(), GWL_STYLE)),
+                                            static_cast<DWORD>(::GetWindowLongPtrW(about->hwnd(), GWL_EXSTYLE)),
+                                            monitor);
+    EXPECT_EQ(box.right - box.left, designed.cx);
+    EXPECT_EQ(box.bottom - box.top, designed.cy);
+
+    bubble = MakeBubble();
+    ASSERT_NE(bubble, nullptr);
+    EXPECT_NEAR(BubbleFontHeight(bubble), screenFont * 3 / 2, 1);
 }
 
 // The room the system's own controls leave for their text, told from the control alone:

@@ -4,7 +4,25 @@
 #include "app/application.h"
 #include "app/platform.h"
 
+namespace {
+
+// The program runs from the game's folder, which its owner fills with downloaded files:
+// the DLLs that shell32, ole32 or comctl32 load in turn come from the system folder only,
+// never from there. Windows 7 has the call only with its 2011 loader update; without it,
+// the program starts all the same.
+void LoadDllsOnlyFromSystemFolder() {
+    using SetDefaultDllDirectoriesFn = BOOL(WINAPI*)(DWORD);
+    HMODULE kernel32 = ::GetModuleHandleW(L"kernel32.dll");
+    const auto set = kernel32 ? reinterpret_cast<SetDefaultDllDirectoriesFn>(reinterpret_cast<void*>(
+                                    ::GetProcAddress(kernel32, "SetDefaultDllDirectories")))
+                              : nullptr;
+    if (set) set(LOAD_LIBRARY_SEARCH_SYSTEM32);
+}
+
+}  // namespace
+
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    LoadDllsOnlyFromSystemFolder();
     // DPI awareness comes from the manifest (per monitor where the system has it), and
     // COM is left to the web pages, so that ole32 and shell32 load only when one opens.
     int exitCode = 1;

@@ -25,7 +25,9 @@ HICON LoadProgramIcon(int size) {
 }  // namespace
 
 Form1::Form1(Application& app)
-    : FormWindow(kForm1, Ctl(L"lblLink1"), app.language(), app.colours(), kLinkHighlight), app_(app) {}
+    : FormWindow(kForm1, Ctl(L"lblLink1"), app.language(), app.colours(), kLinkHighlight,
+                 app.platform().Dpi()),
+      app_(app) {}
 
 Form1::~Form1() { Destroy(); }
 
@@ -34,7 +36,7 @@ void Form1::Load() {
     // Made where it will show, at the size it will have, so that neither changes once it
     // holds its controls. The DPI is the screen's until the window has its own: where
     // they differ, the window is sized again before its controls come.
-    const SIZE size = OuterSize(win::DpiOf(nullptr));
+    const SIZE size = OuterSize(win::SystemDpi());
     const POINT at = win::CentredOnPrimaryMonitor(size);
     const RECT place{at.x, at.y, at.x + size.cx, at.y + size.cy};
     if (!CreateHidden(kClassName, std::wstring(kForm1Caption.In(TextLanguage())).c_str(), kStyle, kExStyle, &place)) return;

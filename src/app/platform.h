@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "win/dpi.h"
 #include "win/system_library.h"
 
 namespace pelkor::app {
@@ -44,6 +45,8 @@ public:
     virtual bool OpenWebPage(const std::wstring& address) = 0;
     // Whether the user has the system's high-contrast setting on.
     virtual bool HighContrast() = 0;
+    // What the system tells of a window's DPI.
+    virtual win::DpiFunctions& Dpi() = 0;
 };
 
 class RealPlatform final : public Platform {
@@ -57,6 +60,7 @@ public:
     DWORD StartThroughShell(HWND owner, const std::wstring& application, const std::wstring& folder) override;
     bool OpenWebPage(const std::wstring& address) override;
     bool HighContrast() override;
+    win::DpiFunctions& Dpi() override { return dpi_; }
 
 private:
     // ShellExecuteExW in the apartment the shell asks for, without a box of its own on
@@ -66,6 +70,7 @@ private:
     // Only the web pages need these: they load when the first one opens.
     win::SystemLibrary com_{L"ole32.dll"};
     win::SystemLibrary shell_{L"shell32.dll"};
+    win::DpiFunctions dpi_;
 };
 
 // The directory part of a full file name, as the program directory is given:

@@ -2,6 +2,7 @@
 
 #include "app/application.h"
 #include "app/main_window.h"
+#include "app/platform.h"
 #include "launch/web_pages.h"
 #include "win/dpi.h"
 #include "win/owner_draw.h"
@@ -17,7 +18,9 @@ constexpr DWORD kExStyle = WS_EX_TOOLWINDOW;
 }  // namespace
 
 Form2::Form2(app::Application& app)
-    : FormWindow(kForm2, AboutCtl(L"Label4"), app.language(), app.colours(), kHomeLinkHighlight), app_(app) {}
+    : FormWindow(kForm2, AboutCtl(L"Label4"), app.language(), app.colours(), kHomeLinkHighlight,
+                 app.platform().Dpi()),
+      app_(app) {}
 
 Form2::~Form2() { Destroy(); }
 
@@ -46,7 +49,7 @@ bool Form2::Create() {
     // system put it, it would open on the primary monitor.
     app::Form1* form1 = app_.MainWindow();
     HWND main = form1 && form1->IsAlive() ? form1->hwnd() : nullptr;
-    SIZE outer = DesignedOuterSize(win::DpiOf(main));
+    SIZE outer = DesignedOuterSize(win::DpiOf(main, dpiFunctions()));
     POINT at = win::CentredOnMonitor(main, outer);
     const RECT place{at.x, at.y, at.x + outer.cx, at.y + outer.cy};
     if (!CreateHidden(kClassName, std::wstring(kForm2Caption.In(TextLanguage())).c_str(), kStyle, kExStyle, &place)) {

@@ -1,5 +1,7 @@
 #include "win/dpi.h"
 
+#include <type_traits>
+
 namespace pelkor::win {
 namespace {
 
@@ -13,16 +15,43 @@ Fn User32Function(const char* name) {
 
 }  // namespace
 
-int DpiOf(HWND window) {
+UINT DpiFunctions::ForWindow(HWND window) {
     using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
     static const auto getDpiForWindow = User32Function<GetDpiForWindowFn>("GetDpiForWindow");
-    if (getDpiForWindow && window) {
-        if (const UINT dpi = getDpiForWindow(window)) return static_cast<int>(dpi);
-    }
+    return getDpiForWindow ? getDpiForWindow(window) : 0;
+}
+
+UINT DpiFunctions::ForMonitor(HMONITOR monitor) {
+    // shellscalingapi.h's MONITOR_DPI_TYPE and MDT_EFFECTIVE_DPI, which the Windows 7 headers lack.
+    using GetDpiForMonitorFn = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
+    constexpr int kEffectiveDpi = 0;
+    const auto getDpiForMonitor = shcore_.Get<std::remove_pointer_t<GetDpiForMonitorFn>>("GetDpiForMonitor");
+    UINT x = 0, y = 0;
+    return getDpiForMonitor && SUCCEEDED(getDpiForMonitor(monitor, kEffectiveDpi, &x, &y)) ? y : 0;
+}
+
+int SystemDpi() {
     HDC screen = ::GetDC(nullptr);
     const int dpi = ::GetDeviceCaps(screen, LOGPIXELSY);
     ::ReleaseDC(nullptr, screen);
     return dpi > 0 ? dpi : kDefaultDpi;
+}
+
+int DpiOf(HWND window, DpiFunctions& system) {
+    if (window) {
+        if (const UINT dpi = system.ForWindow(window)) return static_cast<int>(dpi);
+        if (const UINT dpi = system.ForMonitor(::MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST))) {
+            return static_cast<int>(dpi);
+        }
+    }
+    return SystemDpi();
+}
+
+void ScaleNonClientArea(HWND window) {
+    using EnableFn = BOOL(WINAPI*)(HWND);
+    static const auto enable = User32Function<EnableFn>("EnableNonClientDpiScaling");
+    // It fails for a window that is not per-monitor aware, which then needs no scaling of its own.
+    if (enable) enable(window);
 }
 
 SIZE OuterSizeFor(SIZE client, DWORD style, DWORD exStyle, int dpi) {
@@ -45,7 +74,7 @@ LOGFONTW StatusFontAt(int dpi) {
     }
     // Older systems give the metrics at the screen's DPI only.
     ::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0);
-    metrics.lfStatusFont.lfHeight = ::MulDiv(metrics.lfStatusFont.lfHeight, dpi, DpiOf(nullptr));
+    metrics.lfStatusFont.lfHeight = ::MulDiv(metrics.lfStatusFont.lfHeight, dpi, SystemDpi());
     return metrics.lfStatusFont;
 }
 

@@ -2,6 +2,8 @@
 // The one place where design sizes in twips become pixels.
 #include <windows.h>
 
+#include "win/system_library.h"
+
 namespace pelkor::win {
 
 inline constexpr int kTwipsPerInch = 1440;
@@ -14,8 +16,30 @@ inline int TwipsToPixels(int twips, int dpi) { return ::MulDiv(twips, dpi, kTwip
 // Pixels for a font size in points.
 inline int PointsToPixels(int points, int dpi) { return ::MulDiv(points, dpi, 72); }
 
-// The window's DPI; on systems older than per-monitor awareness, the screen's.
-int DpiOf(HWND window);
+// The functions that tell a window's DPI where the system has them; each answers 0 where
+// it has not. Looked up at run time, so that the exe still starts on older systems; tests
+// put a system of their own in place of this one.
+class DpiFunctions {
+public:
+    virtual ~DpiFunctions() = default;
+    // GetDpiForWindow, from Windows 10 1607 on.
+    virtual UINT ForWindow(HWND window);
+    // GetDpiForMonitor's effective DPI (shcore), from Windows 8.1 on.
+    virtual UINT ForMonitor(HMONITOR monitor);
+
+private:
+    SystemLibrary shcore_{L"shcore.dll"};  // loaded only where GetDpiForWindow is missing
+};
+
+// The screen's DPI, which every window has on systems older than per-monitor awareness.
+int SystemDpi();
+// The window's DPI: its own, else its monitor's (Windows 8.1 and 10 before 1607 are
+// per-monitor aware without GetDpiForWindow), else the screen's.
+int DpiOf(HWND window, DpiFunctions& system);
+// Lets the system scale the frame and caption of a top-level window with its monitor's
+// DPI, which per-monitor awareness before Windows 10 1703 leaves unscaled; to be called at
+// WM_NCCREATE. Nothing where the system lacks it.
+void ScaleNonClientArea(HWND window);
 // The outer size of a window whose client area has the given size.
 SIZE OuterSizeFor(SIZE client, DWORD style, DWORD exStyle, int dpi);
 // The status font of the system's non-client metrics, which the tooltip control takes

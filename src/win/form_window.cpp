@@ -130,7 +130,7 @@ void FormWindow::RestoreFocus(HWND control) {
 LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_CREATE:
-            dpi_ = DpiOf(hwnd());
+            dpi_ = DpiOf(hwnd(), dpiFunctions());
             fonts_.SetDpi(dpi_);
             CreateControls();
             return 0;

@@ -33,8 +33,9 @@ public:
 protected:
     // linkRow: the window's one link label, which lights up in the colour litLink under
     // the pointer. colours: the program's scheme, shared with its other window.
-    FormWindow(Design design, std::size_t linkRow, Language language, const ColourScheme& colours, COLORREF litLink)
-        : design_(design), language_(language), colours_(colours), controls_(design.size(), nullptr),
+    FormWindow(Design design, std::size_t linkRow, Language language, const ColourScheme& colours, COLORREF litLink,
+               DpiFunctions& dpi)
+        : Window(dpi), design_(design), language_(language), colours_(colours), controls_(design.size(), nullptr),
           narrowed_(design.size()), linkRow_(linkRow), litLink_(litLink) {}
 
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

@@ -4,8 +4,6 @@
 
 #include <algorithm>
 
-#include "win/dpi.h"
-
 namespace pelkor::win {
 
 void Tooltip::Add(HWND owner, HWND control, std::wstring_view text) {
@@ -45,7 +43,7 @@ bool Tooltip::EnsureControl() {
         failed_ = true;
         return false;
     }
-    SetDpi(DpiOf(owner_));
+    SetDpi(DpiOf(owner_, dpi_));
     for (Tool& tool : tools_) {
         TTTOOLINFOW info{};
         // The common controls before version 6, which the program uses, refuse any

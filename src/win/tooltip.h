@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "win/dpi.h"
 #include "win/handles.h"
 #include "win/system_library.h"
 
@@ -16,7 +17,8 @@ namespace pelkor::win {
 
 class Tooltip {
 public:
-    Tooltip() = default;
+    // dpi: how the owner's DPI is asked, which the bubble's text takes.
+    explicit Tooltip(DpiFunctions& dpi) : dpi_(dpi) {}
     Tooltip(const Tooltip&) = delete;
     Tooltip& operator=(const Tooltip&) = delete;
 
@@ -42,6 +44,7 @@ private:
 
     // Loaded with the first bubble.
     SystemLibrary commonControls_{L"comctl32.dll"};
+    DpiFunctions& dpi_;
     HWND owner_ = nullptr;
     std::vector<Tool> tools_;
     // Owned by owner_, so destroyed with it; a Window destroys its window before its members.

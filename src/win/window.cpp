@@ -1,5 +1,7 @@
 #include "win/window.h"
 
+#include "win/dpi.h"
+
 namespace pelkor::win {
 namespace {
 
@@ -76,6 +78,8 @@ LRESULT CALLBACK Window::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
         self = static_cast<Window*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
         self->hwnd_ = hwnd;
         ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+        // Every window of this procedure is a top-level one.
+        ScaleNonClientArea(hwnd);
     } else {
         self = reinterpret_cast<Window*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     }

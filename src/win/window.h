@@ -14,7 +14,8 @@ namespace pelkor::win {
 
 class Window {
 public:
-    Window() = default;
+    // dpi: how the system tells the window's DPI.
+    explicit Window(DpiFunctions& dpi) : dpi_(dpi), tooltips_(dpi) {}
     Window(const Window&) = delete;
     Window& operator=(const Window&) = delete;
     virtual ~Window();
@@ -27,6 +28,7 @@ public:
     const Tooltip& tooltips() const { return tooltips_; }
 
 protected:
+    DpiFunctions& dpiFunctions() const { return dpi_; }
     // A class outlives every window of it, so it has no icons: a window that shows one
     // sets its own (WM_SETICON) and frees it once the window is gone.
     static void RegisterWindowClass(const wchar_t* className);
@@ -61,6 +63,7 @@ private:
         WNDPROC original;
     };
     HWND hwnd_ = nullptr;
+    DpiFunctions& dpi_;
     std::vector<Hooked> hooked_;
     Tooltip tooltips_;
 };

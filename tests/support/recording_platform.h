@@ -20,6 +20,16 @@ struct StartCall {
     std::wstring folder;
 };
 
+// The system's DPI functions, unless a test says the system has other ones.
+class RecordingDpi final : public win::DpiFunctions {
+public:
+    UINT ForWindow(HWND window) override { return hasForWindow ? DpiFunctions::ForWindow(window) : 0; }
+    UINT ForMonitor(HMONITOR monitor) override { return monitorDpi ? monitorDpi : DpiFunctions::ForMonitor(monitor); }
+
+    bool hasForWindow = true;  // false: a system without GetDpiForWindow
+    UINT monitorDpi = 0;  // what GetDpiForMonitor answers, when not 0
+};
+
 class RecordingPlatform final : public app::Platform {
 public:
     explicit RecordingPlatform(std::wstring directory) : directory_(std::move(directory)) {}
@@ -46,6 +56,7 @@ public:
         return pageSucceeds;
     }
     bool HighContrast() override { return highContrast; }
+    win::DpiFunctions& Dpi() override { return dpi; }
 
     std::vector<MessageBoxCall> boxes;
     std::vector<int> endings;
@@ -57,6 +68,7 @@ public:
     bool pageSucceeds = true;
     bool highContrast = false;  // what the system is said to answer
     std::function<void()> onMessageBox;  // runs while the "box" is up
+    RecordingDpi dpi;
 
 private:
     std::wstring directory_;
