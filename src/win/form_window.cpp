@@ -26,6 +26,7 @@ HFONT FormWindow::FontOf(std::size_t row) {
     FontDesc desc = FontDescOf(design_[row].font, language_, IsLitLink(row));
     desc.height = narrowed_[row].height;
     desc.width = narrowed_[row].width;
+    desc.outline = narrowed_[row].outline;
     return fonts_.Get(desc);
 }
 
