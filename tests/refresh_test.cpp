@@ -1,7 +1,9 @@
 // What the window shows for what gr.ini holds, checked on the live controls.
 #include <thread>
 
+#include "launch_support.h"
 #include "support/form_fixture.h"
+#include "win/handles.h"
 
 namespace pelkor::test {
 namespace {
@@ -212,6 +214,47 @@ TEST_F(RefreshTest, FileHeldByAnotherProgramForAMomentIsWaitedFor) {
     EXPECT_TRUE(platform_.boxes.empty());
     EXPECT_TRUE(platform_.endings.empty());
     EXPECT_EQ(Text(Ctl(L"lblNow3")), L" 1024×480");
+}
+
+// A sync or backup tool's byte-range lock lets the file open but refuses its reads on
+// Windows (Wine refuses only other locks): the refresh waits for the lock to go, and no
+// longer than it lasts.
+TEST_F(RefreshTest, FileLockedByAnotherProgramForAMomentIsWaitedFor) {
+    game_.WriteIni(TypicalIni());
+    StartShown();
+    game_.WriteIni(TypicalIniWith("ScreenshotWidth", "1024"));
+    const std::wstring held = L"Local\\pelkor-lock-" + std::to_wstring(::GetCurrentProcessId());
+    win::UniqueHandle locked(::CreateEventW(nullptr, TRUE, FALSE, held.c_str()));
+    std::wstring command = L"\"" + BuiltProgram(L"lock_range.exe") + L"\" \"" + game_.Ini() + L"\" 300 " + held;
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION started{};
+    ASSERT_TRUE(::CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                                 &started));
+    win::UniqueHandle locker(started.hProcess);
+    win::UniqueHandle thread(started.hThread);
+    HANDLE either[] = {locked.get(), locker.get()};
+    ASSERT_EQ(::WaitForMultipleObjects(2, either, FALSE, 10000), WAIT_OBJECT_0) << "the lock was not taken";
+    {
+        // The lock is real: the file opens, and a lock of ours on it is refused.
+        win::UniqueFile file(::CreateFileW(game_.Ini().c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                           nullptr, OPEN_EXISTING, 0, nullptr));
+        ASSERT_TRUE(file);
+        OVERLAPPED whole{};
+        EXPECT_FALSE(::LockFileEx(file.get(), LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0, &whole));
+        EXPECT_EQ(::GetLastError(), static_cast<DWORD>(ERROR_LOCK_VIOLATION));
+    }
+    const ULONGLONG before = ::GetTickCount64();
+    form().Refresh();
+    const ULONGLONG took = ::GetTickCount64() - before;
+    EXPECT_TRUE(platform_.boxes.empty());
+    EXPECT_TRUE(platform_.endings.empty());
+    EXPECT_EQ(Text(Ctl(L"lblNow3")), L" 1024×480");
+    EXPECT_LT(took, 1500u) << "waited past the end of the lock";
+    ASSERT_EQ(::WaitForSingleObject(locker.get(), 10000), WAIT_OBJECT_0);
+    DWORD exitCode = 1;
+    ::GetExitCodeProcess(locker.get(), &exitCode);
+    EXPECT_EQ(exitCode, 0u);
 }
 
 }  // namespace

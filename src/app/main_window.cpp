@@ -321,6 +321,7 @@ void Form1::CreateControls() {
         const POINT at = win::CentredOnMonitor(hwnd(), size);
         ::SetWindowPos(hwnd(), nullptr, at.x, at.y, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
     }
+    KeepClientHeight();
     // Every control costs the window server a few requests, so each gets its final
     // style, place and order at creation and is touched as little as possible after.
     std::wstring_view previousOptionGroup;

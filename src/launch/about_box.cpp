@@ -62,6 +62,7 @@ bool Form2::Create() {
         at = win::CentredOnMonitor(main, outer);
         ::SetWindowPos(hwnd(), nullptr, at.x, at.y, outer.cx, outer.cy, SWP_NOZORDER | SWP_NOACTIVATE);
     }
+    KeepClientHeight();
     return true;
 }
 

@@ -26,6 +26,7 @@ HFONT FormWindow::FontOf(std::size_t row) {
     FontDesc desc = FontDescOf(design_[row].font, language_, IsLitLink(row));
     desc.height = narrowed_[row].height;
     desc.width = narrowed_[row].width;
+    desc.outline = narrowed_[row].outline;
     return fonts_.Get(desc);
 }
 
@@ -50,6 +51,20 @@ void FormWindow::ApplyLayout() {
 void FormWindow::GiveFont(std::size_t row, bool redraw) {
     narrowed_[row] = FittingOf(row);
     ::SendMessageW(controls_[row], WM_SETFONT, reinterpret_cast<WPARAM>(FontOf(row)), redraw);
+}
+
+void FormWindow::KeepClientHeight() {
+    const auto style = static_cast<DWORD>(::GetWindowLongPtrW(hwnd(), GWL_STYLE));
+    const auto exStyle = static_cast<DWORD>(::GetWindowLongPtrW(hwnd(), GWL_EXSTYLE));
+    const int reported = OuterSizeFor({0, 0}, style, exStyle, dpi_).cy;
+    RECT outer{};
+    RECT client{};
+    ::GetWindowRect(hwnd(), &outer);
+    ::GetClientRect(hwnd(), &client);
+    const int drawn = (outer.bottom - outer.top) - client.bottom;
+    if (drawn == reported) return;
+    ::SetWindowPos(hwnd(), nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top + drawn - reported,
+                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void FormWindow::FitText(std::size_t row) {
@@ -174,6 +189,7 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             OnDpiChanged();
             ApplyLayout();
             MoveToSuggestedRect(hwnd(), lParam);
+            KeepClientHeight();
             return 0;
         default: return Window::HandleMessage(message, wParam, lParam);
     }

@@ -59,6 +59,10 @@ protected:
     // moves the window to a monitor of another scale.
     virtual SIZE DesignedOuterSize(int dpi) const = 0;
 
+    // Where the frame drawn is not the one the system gives for the window's DPI (Wine,
+    // when its DPI setting changed while it ran), the window's height follows the frame,
+    // so that the client area keeps the height it was given.
+    void KeepClientHeight();
     // Creates the row's control as designed, with its font, its hook and its help bubble.
     HWND AddControl(std::size_t row, bool startsGroup = false);
     // Places the controls as designed at the current DPI, with their fonts.

@@ -16,6 +16,7 @@ HFONT FontCache::Get(const FontDesc& entry) {
     lf.lfItalic = entry.italic;
     lf.lfUnderline = entry.underline;
     lf.lfCharSet = entry.charset;
+    lf.lfOutPrecision = entry.outline ? OUT_TT_ONLY_PRECIS : OUT_DEFAULT_PRECIS;
     lf.lfQuality = DEFAULT_QUALITY;
     lf.lfPitchAndFamily = VARIABLE_PITCH | FF_SWISS;
     if (entry.face) wcsncpy_s(lf.lfFaceName, entry.face, _TRUNCATE);

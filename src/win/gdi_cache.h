@@ -19,9 +19,11 @@ struct FontDesc {
     BYTE charset = DEFAULT_CHARSET;
     int height = 0;  // character height in pixels; 0: that of the points
     int width = 0;   // average character width in pixels; 0: the face's own
+    bool outline = false;  // only an outline (TrueType) face: the nearest that scales
 
     auto Key() const {
-        return std::tuple(std::wstring(face ? face : L""), points, bold, italic, underline, charset, height, width);
+        return std::tuple(std::wstring(face ? face : L""), points, bold, italic, underline, charset, height, width,
+                          outline);
     }
 };
 

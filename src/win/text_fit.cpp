@@ -143,7 +143,13 @@ bool Fits(HDC dc, std::wstring_view text, const TextRoom& room) {
 Fitting FittingFont(HDC dc, FontCache& fonts, FontDesc desc, std::wstring_view text, const TextRoom& room) {
     desc.height = 0;
     desc.width = 0;
+    desc.outline = false;
     if (FitsWith(dc, fonts, desc, text, room)) return {};
+    // A bitmap face neither lowers nor narrows: its nearest outline face does.
+    if (!(MetricsOf(dc, fonts, desc).tmPitchAndFamily & (TMPF_VECTOR | TMPF_TRUETYPE))) {
+        desc.outline = true;
+        if (FitsWith(dc, fonts, desc, text, room)) return {0, 0, true};
+    }
 
     // Lower by a pixel at a time until one line's letters stand in the room.
     const TEXTMETRICW own = MetricsOf(dc, fonts, desc);
@@ -153,14 +159,14 @@ Fitting FittingFont(HDC dc, FontCache& fonts, FontDesc desc, std::wstring_view t
         for (desc.height = ownHeight - 1; desc.height > lowest; --desc.height) {
             if (MetricsOf(dc, fonts, desc).tmAscent <= room.height) break;
         }
-        if (FitsWith(dc, fonts, desc, text, room)) return {desc.height, 0};
+        if (FitsWith(dc, fonts, desc, text, room)) return {desc.height, 0, desc.outline};
     }
 
     // Then narrower by a pixel of average width at a time, until the text fits.
     const int ownWidth = std::max<int>(1, MetricsOf(dc, fonts, desc).tmAveCharWidth);
     const int narrowest = std::max(1, (ownWidth + 1) / 2);
     for (desc.width = ownWidth - 1; desc.width > narrowest; --desc.width) {
-        if (FitsWith(dc, fonts, desc, text, room)) return {desc.height, desc.width};
+        if (FitsWith(dc, fonts, desc, text, room)) return {desc.height, desc.width, desc.outline};
     }
 
     // Where the narrowest fits the width but still not the height, what does not fit hangs
@@ -174,10 +180,10 @@ Fitting FittingFont(HDC dc, FontCache& fonts, FontDesc desc, std::wstring_view t
         const int ownHeight = static_cast<int>(own.tmHeight - own.tmInternalLeading);
         const int lowest = std::max(1, (ownHeight + 1) / 2);
         for (lower.height = (desc.height ? desc.height : ownHeight) - 1; lower.height > lowest; --lower.height) {
-            if (FitsWith(dc, fonts, lower, text, room)) return {lower.height, 0};
+            if (FitsWith(dc, fonts, lower, text, room)) return {lower.height, 0, desc.outline};
         }
     }
-    return {desc.height, narrowest};
+    return {desc.height, narrowest, desc.outline};
 }
 
 }  // namespace pelkor::win

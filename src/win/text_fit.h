@@ -22,8 +22,9 @@ struct TextRoom {
 
 // The rendition of a control's font that its caption needs; zeros for the font's own.
 struct Fitting {
-    int height = 0;  // character height in pixels
-    int width = 0;   // average character width in pixels
+    int height = 0;        // character height in pixels
+    int width = 0;         // average character width in pixels
+    bool outline = false;  // the nearest outline face in place of a bitmap one
     bool operator==(const Fitting&) const = default;
 };
 
@@ -48,8 +49,11 @@ bool Fits(HDC dc, std::wstring_view text, const TextRoom& room);
 // The rendition to ask for: zeros where the font of `desc` fits as it is. Otherwise, in a
 // room too low for the font's letters, the tallest height whose letters stand in it; then
 // the widest average width at which the text fits, never below half the font's own; where
-// no width makes it fit, a lower height at the font's own width. Both never go below half. The renditions tried come from `fonts` and stay there, so that the
-// one chosen, and those tried again for the next caption, are made only once.
+// no width makes it fit, a lower height at the font's own width. Both never go below half.
+// A bitmap face that does not fit comes in fixed sizes that may all be too large: the
+// nearest outline face the system has takes its place, and is fitted so. The renditions
+// tried come from `fonts` and stay there, so that the one chosen, and those tried again
+// for the next caption, are made only once.
 Fitting FittingFont(HDC dc, FontCache& fonts, FontDesc desc, std::wstring_view text, const TextRoom& room);
 
 }  // namespace pelkor::win
