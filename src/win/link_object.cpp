@@ -13,22 +13,30 @@ using AllocString = decltype(::SysAllocString);
 bool IsSelf(const VARIANT& child) { return child.vt == VT_I4 && child.lVal == CHILDID_SELF; }
 
 // The standard object of the label, asked for everything but what makes it a link.
-// QueryInterface hands out the standard object's other interfaces (IOleWindow,
-// IEnumVARIANT) as they are, which is what clients ask them for.
-class LinkAccessible final : public IAccessible {
+// None of its other interfaces is handed out: its IServiceProvider says it is the
+// system's own proxy, which UI Automation then reads as plain text, and its IUnknown
+// would not be this object's. Without IEnumVARIANT, clients count and fetch the
+// children through IAccessible, which the standard object answers.
+class LinkAccessible final : public IAccessible, public IOleWindow {
 public:
-    LinkAccessible(HWND link, IAccessible* standard, AllocString* alloc, Language language)
-        : link_(link), standard_(standard), alloc_(alloc), language_(language) {}
+    LinkAccessible(HWND link, IAccessible* standard, ITypeInfo* type, AllocString* alloc, Language language)
+        : link_(link), standard_(standard), type_(type), alloc_(alloc), language_(language) {
+        if (type) type->AddRef();
+    }
 
     // IUnknown
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** object) override {
         if (!object) return E_POINTER;
         if (riid == __uuidof(IUnknown) || riid == __uuidof(IDispatch) || riid == __uuidof(IAccessible)) {
             *object = static_cast<IAccessible*>(this);
-            AddRef();
-            return S_OK;
+        } else if (riid == __uuidof(IOleWindow)) {
+            *object = static_cast<IOleWindow*>(this);
+        } else {
+            *object = nullptr;
+            return E_NOINTERFACE;
         }
-        return standard_.get()->QueryInterface(riid, object);
+        AddRef();
+        return S_OK;
     }
     ULONG STDMETHODCALLTYPE AddRef() override { return static_cast<ULONG>(::InterlockedIncrement(&references_)); }
     ULONG STDMETHODCALLTYPE Release() override {
@@ -37,18 +45,40 @@ public:
         return static_cast<ULONG>(left);
     }
 
-    // IDispatch
-    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override { return Std()->GetTypeInfoCount(count); }
-    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID lcid, ITypeInfo** info) override {
-        return Std()->GetTypeInfo(index, lcid, info);
+    // IOleWindow: how a client finds the window of an accessible object.
+    HRESULT STDMETHODCALLTYPE GetWindow(HWND* window) override {
+        if (!window) return E_POINTER;
+        *window = link_;
+        return S_OK;
     }
-    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID riid, LPOLESTR* names, UINT count, LCID lcid,
-                                            DISPID* ids) override {
-        return Std()->GetIDsOfNames(riid, names, count, lcid, ids);
+    HRESULT STDMETHODCALLTYPE ContextSensitiveHelp(BOOL) override { return E_NOTIMPL; }
+
+    // IDispatch: IAccessible's own type information, invoked on this object, so that a
+    // late-bound client gets the link's answers too. Without the type library, none.
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
+        if (!count) return E_POINTER;
+        *count = type_ ? 1 : 0;
+        return S_OK;
     }
-    HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID riid, LCID lcid, WORD flags, DISPPARAMS* params,
-                                     VARIANT* result, EXCEPINFO* exception, UINT* argError) override {
-        return Std()->Invoke(id, riid, lcid, flags, params, result, exception, argError);
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID, ITypeInfo** info) override {
+        if (!info) return E_POINTER;
+        *info = nullptr;
+        if (index != 0 || !type_) return DISP_E_BADINDEX;
+        *info = type_.get();
+        (*info)->AddRef();
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID riid, LPOLESTR* names, UINT count, LCID, DISPID* ids) override {
+        if (riid != IID_NULL) return DISP_E_UNKNOWNINTERFACE;
+        if (type_) return type_.get()->GetIDsOfNames(names, count, ids);
+        for (UINT i = 0; ids && i < count; ++i) ids[i] = DISPID_UNKNOWN;
+        return DISP_E_UNKNOWNNAME;
+    }
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID riid, LCID, WORD flags, DISPPARAMS* params, VARIANT* result,
+                                     EXCEPINFO* exception, UINT* argError) override {
+        if (riid != IID_NULL) return DISP_E_UNKNOWNINTERFACE;
+        if (!type_) return DISP_E_MEMBERNOTFOUND;
+        return type_.get()->Invoke(static_cast<IAccessible*>(this), id, flags, params, result, exception, argError);
     }
 
     // IAccessible: what differs for a link.
@@ -129,13 +159,19 @@ private:
     LONG references_ = 1;
     HWND link_;
     UniqueCom<IAccessible> standard_;
+    UniqueCom<ITypeInfo> type_;
     AllocString* alloc_;
     Language language_;
 };
 
+// oleacc's type library, which the SDK's import library names LIBID_Accessibility.
+constexpr GUID kAccessibilityLibrary = {0x1ea4dbf0, 0x3c3b, 0x11cf, {0x81, 0x0c, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
+
 }  // namespace
 
 LinkObject::~LinkObject() {
+    // The type information goes before COM is left.
+    accessibleType_.reset();
     if (!comEntered_) return;
     if (const auto leave = ole32_.Get<decltype(::CoUninitialize)>("CoUninitialize")) leave();
 }
@@ -152,10 +188,22 @@ LRESULT LinkObject::Answer(HWND link, WPARAM wParam, Language language) {
     }
     IAccessible* made = nullptr;
     if (FAILED(standard(link, OBJID_CLIENT, __uuidof(IAccessible), reinterpret_cast<void**>(&made))) || !made) return 0;
-    UniqueCom<IAccessible> object(new LinkAccessible(link, made, alloc, language));
+    UniqueCom<IAccessible> object(new LinkAccessible(link, made, AccessibleType(), alloc, language));
     // The result holds a reference of its own, handed to the client.
     const LRESULT result = toResult(__uuidof(IAccessible), wParam, object.get());
     return result > 0 ? result : 0;
+}
+
+ITypeInfo* LinkObject::AccessibleType() {
+    if (typeTried_) return accessibleType_.get();
+    typeTried_ = true;
+    const auto load = oleaut32_.Get<decltype(::LoadRegTypeLib)>("LoadRegTypeLib");
+    ITypeLib* made = nullptr;
+    if (!load || FAILED(load(kAccessibilityLibrary, 1, 1, 0, &made)) || !made) return nullptr;
+    const UniqueCom<ITypeLib> library(made);
+    ITypeInfo* info = nullptr;
+    if (SUCCEEDED(library.get()->GetTypeInfoOfGuid(__uuidof(IAccessible), &info))) accessibleType_.reset(info);
+    return accessibleType_.get();
 }
 
 }  // namespace pelkor::win

@@ -3,7 +3,9 @@
 // the label, with only what differs for a link changed (role, state, default action).
 // oleacc, ole32 and oleaut32 load at the first question, as the other system DLLs do.
 #include <windows.h>
+#include <oaidl.h>
 
+#include "win/handles.h"
 #include "win/language.h"
 #include "win/system_library.h"
 
@@ -22,6 +24,8 @@ public:
     LRESULT Answer(HWND link, WPARAM wParam, Language language);
 
 private:
+    ITypeInfo* AccessibleType();
+
     SystemLibrary oleacc_{L"oleacc.dll"};
     SystemLibrary ole32_{L"ole32.dll"};
     SystemLibrary oleaut32_{L"oleaut32.dll"};
@@ -29,6 +33,10 @@ private:
     // again with this owner when entered here.
     bool comTried_ = false;
     bool comEntered_ = false;
+    // IAccessible's type information, from oleacc's type library, for the objects'
+    // IDispatch; null where the library is not registered.
+    UniqueCom<ITypeInfo> accessibleType_;
+    bool typeTried_ = false;
 };
 
 }  // namespace pelkor::win

@@ -1,14 +1,18 @@
 // The real program driven from outside with real pointer and keyboard input.
 #include <gtest/gtest.h>
 #include <oleacc.h>
+#include <servprov.h>
+#include <uiautomationcore.h>
 
 #include <algorithm>
+#include <utility>
 
 #include "app/form1_design.h"
 #include "driver/pelkor_process.h"
 #include "launch/web_pages.h"
 #include "support/ini_checks.h"
 #include "support/game_folder.h"
+#include "win/system_library.h"
 
 namespace pelkor::driver {
 namespace {
@@ -183,6 +187,11 @@ TEST_F(Driver, ScreenReaderFindsNamesLinksAndTheHelpOfTheFocus) {
         {pelkor_.Control(Ctl(L"lblLink1")), japanese ? L"パレットWeb情報" : L"Palettes online", launch::kPalettePage},
         {::FindWindowExW(about, nullptr, L"Static", L"HomePage"), L"HomePage", launch::kHomePage},
     };
+    typedef HRESULT(WINAPI FromAccessible)(IAccessible*, long, DWORD, IRawElementProviderSimple**);
+    constexpr PROPERTYID kControlType = 30003;  // UIA_ControlTypePropertyId
+    constexpr long kHyperlink = 50005;          // UIA_HyperlinkControlTypeId
+    win::SystemLibrary automation(L"uiautomationcore.dll");
+    const auto fromAccessible = automation.Get<FromAccessible>("UiaProviderFromIAccessible");
     std::size_t opened = 0;
     for (const auto& link : links) {
         SCOPED_TRACE(testing::PrintToString(link.name));
@@ -194,6 +203,43 @@ TEST_F(Driver, ScreenReaderFindsNamesLinksAndTheHelpOfTheFocus) {
         EXPECT_TRUE(SUCCEEDED(accessible.get()->get_accState(self, &state)) && state.vt == VT_I4 &&
                     (state.lVal & STATE_SYSTEM_LINKED));
         EXPECT_EQ(text(accessible.get(), &IAccessible::get_accName), link.name);
+        // An object of its own to COM: one identity through each interface, the window through
+        // IOleWindow, the link's answers through IDispatch too, and none of the standard
+        // object's interfaces, whose IServiceProvider makes UI Automation read plain text.
+        auto query = [](IUnknown* from, REFIID riid) {
+            void* got = nullptr;
+            const HRESULT result = from->QueryInterface(riid, &got);
+            return std::pair(result, win::UniqueCom<IUnknown>(static_cast<IUnknown*>(got)));
+        };
+        const auto [noService, service] = query(accessible.get(), __uuidof(IServiceProvider));
+        EXPECT_EQ(noService, E_NOINTERFACE);
+        EXPECT_FALSE(service);
+        const auto identity = query(accessible.get(), IID_IUnknown).second;
+        const auto dispatch = query(accessible.get(), __uuidof(IDispatch)).second;
+        const auto window = query(accessible.get(), __uuidof(IOleWindow)).second;
+        ASSERT_TRUE(identity && dispatch && window);
+        EXPECT_EQ(query(dispatch.get(), IID_IUnknown).second.get(), identity.get());
+        EXPECT_EQ(query(window.get(), IID_IUnknown).second.get(), identity.get());
+        HWND found = nullptr;
+        EXPECT_EQ(static_cast<IOleWindow*>(window.get())->GetWindow(&found), S_OK);
+        EXPECT_EQ(found, link.link);
+        DISPPARAMS arguments{&self, nullptr, 1, 0};
+        VARIANT invoked{};
+        EXPECT_EQ(static_cast<IDispatch*>(dispatch.get())->Invoke(DISPID_ACC_ROLE, IID_NULL, LOCALE_USER_DEFAULT,
+                                                                  DISPATCH_PROPERTYGET, &arguments, &invoked, nullptr,
+                                                                  nullptr),
+                  S_OK);
+        EXPECT_TRUE(invoked.vt == VT_I4 && invoked.lVal == ROLE_SYSTEM_LINK) << invoked.vt << " " << invoked.lVal;
+        // UI Automation's bridge wraps only an object that is not the system's own proxy,
+        // and then reads the role as a hyperlink.
+        IRawElementProviderSimple* made = nullptr;
+        ASSERT_TRUE(fromAccessible);
+        EXPECT_EQ(fromAccessible(accessible.get(), CHILDID_SELF, 0, &made), S_OK);
+        const win::UniqueCom<IRawElementProviderSimple> provider(made);
+        VARIANT controlType{};
+        EXPECT_TRUE(provider && SUCCEEDED(provider.get()->GetPropertyValue(kControlType, &controlType)) &&
+                    controlType.vt == VT_I4 && controlType.lVal == kHyperlink)
+            << controlType.vt << " " << controlType.lVal;
         EXPECT_EQ(text(accessible.get(), &IAccessible::get_accDefaultAction), japanese ? L"ジャンプ" : L"Jump");
         EXPECT_EQ(accessible.get()->accDoDefaultAction(self), S_OK);
         if (browser.Ready()) {
