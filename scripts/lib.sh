@@ -376,6 +376,13 @@ stop_all() {
   if [ -n "$XVFB_PID" ]; then kill "$XVFB_PID" 2>/dev/null || true; wait "$XVFB_PID" 2>/dev/null || true; fi
 }
 
+# The Wine server and every Wine program ended, and one persistent server started anew.
+restart_wineserver() {
+  "$WINESERVER" -k >/dev/null 2>&1 </dev/null || true
+  "$WINESERVER" -w >/dev/null 2>&1 </dev/null || true
+  "$WINESERVER" -p >/dev/null 2>&1 </dev/null
+}
+
 # The first Wine process starts Wine's services, which inherit its output: start them
 # here with output to /dev/null so that no test runner waits on their pipes.
 warm_wine() {
@@ -411,14 +418,18 @@ warm_wine() {
     touch "$WINEPREFIX/.pelkor-ready"
     # Preparing a prefix leaves a second copy of Wine's service manager running; with two
     # of them, the test programs late in a first run each took some 20 s to end. Start afresh.
-    "$WINESERVER" -k >/dev/null 2>&1 </dev/null || true
-    "$WINESERVER" -w >/dev/null 2>&1 </dev/null || true
-    "$WINESERVER" -p >/dev/null 2>&1 </dev/null
+    restart_wineserver
   fi
   # A drive whose root is a scratch folder, for the tests of a program at a drive root.
   mkdir -p "$BUILD/scratch-drive"
   ln -sfn "$BUILD/scratch-drive" "$WINEPREFIX/dosdevices/r:"
   export PELKOR_SCRATCH_DRIVE=R:
-  "$WINE_TOOL" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1 </dev/null
+  # Wine 10 takes the scale when its desktop starts, which the first Wine program does: a
+  # new one is set with the server restarted, else the next window is drawn at the old one.
+  if [ "$(cat "$WINEPREFIX/.pelkor-dpi" 2>/dev/null)" != "$dpi" ]; then
+    "$WINE_TOOL" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1 </dev/null
+    restart_wineserver
+    echo "$dpi" >"$WINEPREFIX/.pelkor-dpi"
+  fi
   "$WINE_TOOL" cmd /c exit >/dev/null 2>&1 </dev/null || true
 }
