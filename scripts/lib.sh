@@ -16,8 +16,8 @@
 #   wine32:i386 off the machine, where 32-bit programs run;
 # - for Wine 10 (PELKOR_WINE=10, and scripts/test's third pass): installs mmdebstrap and
 #   bubblewrap, and makes, once, a Debian 13 root file system holding Debian's Wine 10 in
-#   /var/cache/pelkor/wine10-trixie (PELKOR_WINE10_ROOT): some 250 MB downloaded, 1.1 GB on
-#   disk, about 3 minutes; its Wine prefixes lie in the build folder beside Wine 8's.
+#   /var/cache/pelkor/wine10-trixie (PELKOR_WINE10_ROOT): some 210 MB downloaded, 1.1 GB on
+#   disk, 3 to 6 minutes; its Wine prefixes lie in the build folder beside Wine 8's.
 # While a script runs, it has its own Xvfb display and a Wine server, stopped at its end.
 set -euo pipefail
 
@@ -229,7 +229,7 @@ ensure_wine10() {
     ensure_packages mmdebstrap || wine10_failed "the package mmdebstrap could not be installed"
     as_root rm -rf "$tmp"
     as_root mkdir -p "$(dirname "$root")"
-    log "making the Wine 10 root $root with mmdebstrap (some 250 MB to download; its log: $mmlog)"
+    log "making the Wine 10 root $root with mmdebstrap (some 210 MB to download; its log: $mmlog)"
     # No mirror given, and nothing on its input: mmdebstrap takes Debian's own.
     as_root mmdebstrap --mode=root --variant=essential --aptopt='APT::Install-Recommends "false"' \
       --dpkgopt='path-exclude=/usr/share/doc/*' --dpkgopt='path-exclude=/usr/share/man/*' \
