@@ -223,7 +223,7 @@ wine10_failed() {
 # The Wine 10 root, made with mmdebstrap where it is missing. It is made in a folder beside
 # and renamed only once complete and starting Wine, so an interrupted making is done anew.
 ensure_wine10() {
-  local root="$PELKOR_WINE10_ROOT" tmp="$PELKOR_WINE10_ROOT.tmp" mmlog="$PELKOR_WINE10_ROOT.log"
+  local root="$PELKOR_WINE10_ROOT" tmp="$PELKOR_WINE10_ROOT.tmp" mmlog="$PELKOR_WINE10_ROOT.log" out
   ensure_packages bubblewrap || wine10_failed "the package bubblewrap could not be installed"
   if [ ! -d "$root" ]; then
     ensure_packages mmdebstrap || wine10_failed "the package mmdebstrap could not be installed"
@@ -238,13 +238,13 @@ ensure_wine10() {
       trixie "$tmp" </dev/null >"$mmlog" 2>&1 ||
       wine10_failed "mmdebstrap could not make the root in $tmp (Debian 13 from Debian's mirror; its log: $mmlog)"
     as_root chmod 755 "$tmp"
-    PELKOR_WINE10_ROOT="$tmp" "$WINE10_WRAPPER/wine64" --version >/dev/null 2>&1 </dev/null ||
-      wine10_failed "Wine 10 does not start in the new root $tmp"
+    out=$(PELKOR_WINE10_ROOT="$tmp" "$WINE10_WRAPPER/wine64" --version 2>&1 </dev/null) ||
+      wine10_failed "Wine 10 does not start in the new root $tmp: $out"
     as_root mv "$tmp" "$root"
     log "the Wine 10 root is made: $(du -sh "$root" | cut -f1) in $root"
   fi
-  "$WINE10_WRAPPER/wine64" --version >/dev/null 2>&1 </dev/null ||
-    wine10_failed "Wine 10 does not start from $root (remove that folder to have it made anew)"
+  out=$("$WINE10_WRAPPER/wine64" --version 2>&1 </dev/null) ||
+    wine10_failed "Wine 10 does not start from $root (a folder removed is made anew): $out"
 }
 
 # What the Wine in use needs beyond this machine's packages.
