@@ -86,8 +86,11 @@ case "$WINE_VERSION" in
     WINE_PREFIX_SUFFIX=-wine10 ;;
   *) log "PELKOR_WINE is 8 or 10, not $WINE_VERSION"; exit 2 ;;
 esac
-# The loader for the build's own programs (wine_env sets it), and for Wine's own tools,
-# which are 64-bit in the 64-bit prefixes the scripts make.
+# The loader for the build's own programs, the tests' among them (wine_env sets WINE to it
+# where installed), and for Wine's own tools, which are 64-bit in the 64-bit prefixes the
+# scripts make.
+PROGRAM_LOADER="$WINE64_LOADER"
+[ "$ARCH" = x86_64 ] || PROGRAM_LOADER="$WINE32_LOADER"
 WINE=wine
 WINE_TOOL=wine
 # yes when this machine can run the 32-bit build's programs under Wine (ensure_wine32);
@@ -294,9 +297,7 @@ ensure_locale() {
 # recompiles nothing.
 build() {
   log "building $ARCH in $BUILD"
-  local loader="$WINE64_LOADER"
-  [ "$ARCH" = x86_64 ] || loader="$WINE32_LOADER"
-  [ -x "$loader" ] && set -- "$@" -DPELKOR_WINE="$loader"
+  [ -x "$PROGRAM_LOADER" ] && set -- "$@" -DPELKOR_WINE="$PROGRAM_LOADER"
   LC_ALL=C cmake -S "$ROOT" -B "$BUILD" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64-$ARCH.cmake" "$@" >/dev/null
   LC_ALL=C cmake --build "$BUILD" -j"$(nproc)" -- --no-print-directory >/dev/null
 }
@@ -314,7 +315,7 @@ wine_env() {
   export WINEARCH=win64
   export WINEDEBUG=-all
   export WINEDLLOVERRIDES="mscoree,mshtml="
-  if [ "$ARCH" = i686 ]; then WINE="$WINE32_LOADER"; else WINE="$WINE64_LOADER"; fi
+  WINE="$PROGRAM_LOADER"
   [ -x "$WINE" ] || WINE=wine
   WINE_TOOL="$WINE64_LOADER"
   [ -x "$WINE_TOOL" ] || WINE_TOOL=wine
