@@ -13,7 +13,11 @@
 #   installs qemu-user-static and registers its qemu-i386-static as the handler of i386
 #   ELF files (the registration lasts until the next boot);
 # - removes apt pin files (/etc/apt/preferences, /etc/apt/preferences.d/*) that keep
-#   wine32:i386 off the machine, where 32-bit programs run.
+#   wine32:i386 off the machine, where 32-bit programs run;
+# - for Wine 10 (PELKOR_WINE=10, and scripts/test's third pass): installs mmdebstrap and
+#   bubblewrap, and makes, once, a Debian 13 root file system holding Debian's Wine 10 in
+#   /var/cache/pelkor/wine10-trixie (PELKOR_WINE10_ROOT): some 210 MB downloaded, 1.1 GB on
+#   disk, 3 to 6 minutes; its Wine prefixes lie in the build folder beside Wine 8's.
 # While a script runs, it has its own Xvfb display and a Wine server, stopped at its end.
 set -euo pipefail
 
@@ -40,9 +44,11 @@ apt_install() {
     --no-install-recommends "$@" >/dev/null
 }
 
+# ensure_packages [PACKAGE...]: those, or PACKAGES, installed where missing.
 ensure_packages() {
-  local missing=()
-  for p in "${PACKAGES[@]}"; do
+  local missing=() p
+  [ $# -gt 0 ] || set -- "${PACKAGES[@]}"
+  for p in "$@"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
   done
   [ ${#missing[@]} -eq 0 ] && return 0
@@ -54,9 +60,37 @@ ensure_packages() {
 # Debian's Wine loaders. Once 32-bit Wine is installed, Debian's wine command starts the
 # 32-bit one first, even for 64-bit programs: the scripts call the loader they need.
 WINE32_LOADER=/usr/lib/wine/wine
-WINE64_LOADER=/usr/lib/wine/wine64
-# The loader for the build's own programs (wine_env sets it), and for Wine's own tools,
-# which are 64-bit in the 64-bit prefixes the scripts make.
+
+# PELKOR_WINE=8 (Debian 12's, this machine's own) or 10 (Debian 13's, run from a root file
+# system of its own by scripts/wine10): the Wine the build's programs run under. Unset, it
+# is 8, and scripts/test runs the x86-64 suite under both. The 32-bit build has Wine 8 only.
+# Each Wine has prefixes of its own: one never upgrades the other's.
+WINE_VERSION="${PELKOR_WINE:-8}"
+export PELKOR_WINE10_ROOT="${PELKOR_WINE10_ROOT:-/var/cache/pelkor/wine10-trixie}"
+WINE10_WRAPPER="$ROOT/scripts/wine10"
+# WINE_SYSTEM: the root file system the Wine in use comes from, empty for this machine's.
+case "$WINE_VERSION" in
+  8)
+    WINE64_LOADER=/usr/lib/wine/wine64
+    WINESERVER=/usr/lib/wine/wineserver
+    # The 32-bit loader that a 64-bit prefix starts for its 32-bit half, where installed.
+    WINE_HALF32="$WINE32_LOADER"
+    WINE_SYSTEM=""
+    WINE_PREFIX_SUFFIX="" ;;
+  10)
+    if [ "$ARCH" != x86_64 ]; then log "the $ARCH build runs under Wine 8 only (PELKOR_WINE=8)"; exit 2; fi
+    WINE64_LOADER="$WINE10_WRAPPER/wine64"
+    WINESERVER="$WINE10_WRAPPER/wineserver"
+    WINE_HALF32=""
+    WINE_SYSTEM="$PELKOR_WINE10_ROOT"
+    WINE_PREFIX_SUFFIX=-wine10 ;;
+  *) log "PELKOR_WINE is 8 or 10, not $WINE_VERSION"; exit 2 ;;
+esac
+# The loader for the build's own programs, the tests' among them (wine_env sets WINE to it
+# where installed), and for Wine's own tools, which are 64-bit in the 64-bit prefixes the
+# scripts make.
+PROGRAM_LOADER="$WINE64_LOADER"
+[ "$ARCH" = x86_64 ] || PROGRAM_LOADER="$WINE32_LOADER"
 WINE=wine
 WINE_TOOL=wine
 # yes when this machine can run the 32-bit build's programs under Wine (ensure_wine32);
@@ -168,8 +202,62 @@ ensure_wine32() {
   log "32-bit programs run $WINE32_HOW"
 }
 
+# The Wine in use as the scripts' summaries name it, such as "Wine 10.0 (Debian 13)".
+wine_name() {
+  local version
+  version=$("$WINE64_LOADER" --version 2>/dev/null) || version=unknown
+  version=${version#wine-}
+  printf 'Wine %s (Debian %s)' "${version%% *}" "$(cut -d. -f1 "$WINE_SYSTEM/etc/debian_version")"
+}
+
+# Debian 13's packages for the Wine 10 root, with no recommends: Wine, its own faces, the
+# Japanese faces, and the locales the tests need, generated inside (Wine there never sees
+# this machine's LOCPATH).
+WINE10_PACKAGES=wine64,fonts-wine,fonts-ipafont-gothic,locales
+WINE10_LOCALES='en_US.UTF-8 UTF-8\nja_JP.UTF-8 UTF-8\n'
+
+# wine10_failed STEP: ends the run, saying what failed and how to do without Wine 10.
+wine10_failed() {
+  log "Wine 10 is not available: $1"
+  log "to run under this machine's Wine 8 alone: PELKOR_WINE=8 scripts/$(basename "$0")"
+  exit 1
+}
+
+# The Wine 10 root, made with mmdebstrap where it is missing. It is made in a folder beside
+# and renamed only once complete and starting Wine, so an interrupted making is done anew.
+ensure_wine10() {
+  local root="$PELKOR_WINE10_ROOT" tmp="$PELKOR_WINE10_ROOT.tmp" mmlog="$PELKOR_WINE10_ROOT.log" out
+  ensure_packages bubblewrap || wine10_failed "the package bubblewrap could not be installed"
+  if [ ! -d "$root" ]; then
+    ensure_packages mmdebstrap || wine10_failed "the package mmdebstrap could not be installed"
+    as_root rm -rf "$tmp"
+    as_root mkdir -p "$(dirname "$root")"
+    log "making the Wine 10 root $root with mmdebstrap (some 210 MB to download; its log: $mmlog)"
+    # No mirror given, and nothing on its input: mmdebstrap takes Debian's own.
+    as_root mmdebstrap --mode=root --variant=essential --aptopt='APT::Install-Recommends "false"' \
+      --dpkgopt='path-exclude=/usr/share/doc/*' --dpkgopt='path-exclude=/usr/share/man/*' \
+      --include="$WINE10_PACKAGES" \
+      --customize-hook="printf '$WINE10_LOCALES' >\"\$1/etc/locale.gen\" && chroot \"\$1\" locale-gen" \
+      trixie "$tmp" </dev/null >"$mmlog" 2>&1 ||
+      wine10_failed "mmdebstrap could not make the root in $tmp (Debian 13 from Debian's mirror; its log: $mmlog)"
+    as_root chmod 755 "$tmp"
+    out=$(PELKOR_WINE10_ROOT="$tmp" "$WINE10_WRAPPER/wine64" --version 2>&1 </dev/null) ||
+      wine10_failed "Wine 10 does not start in the new root $tmp: $out"
+    as_root mv "$tmp" "$root"
+    log "the Wine 10 root is made: $(du -sh "$root" | cut -f1) in $root"
+  fi
+  out=$("$WINE10_WRAPPER/wine64" --version 2>&1 </dev/null) ||
+    wine10_failed "Wine 10 does not start from $root (a folder removed is made anew): $out"
+}
+
+# What the Wine in use needs beyond this machine's packages.
+ensure_wine() {
+  [ "$WINE_VERSION" = 8 ] || ensure_wine10
+}
+
 # For scripts/run and scripts/bench, which start the build's programs.
 require_runnable() {
+  ensure_wine
   [ "$ARCH" = x86_64 ] && return 0
   ensure_wine32
   [ "$WINE32" = yes ] && return 0
@@ -205,8 +293,11 @@ ensure_locale() {
   { export LC_ALL="${PELKOR_LOCALE:-ja_JP.UTF-8}"; } 2>/dev/null
 }
 
+# The build's tests run under the Wine in use: configuring anew for the other Wine
+# recompiles nothing.
 build() {
   log "building $ARCH in $BUILD"
+  [ -x "$PROGRAM_LOADER" ] && set -- "$@" -DPELKOR_WINE="$PROGRAM_LOADER"
   LC_ALL=C cmake -S "$ROOT" -B "$BUILD" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64-$ARCH.cmake" "$@" >/dev/null
   LC_ALL=C cmake --build "$BUILD" -j"$(nproc)" -- --no-print-directory >/dev/null
 }
@@ -215,19 +306,21 @@ build() {
 # and no font mapping, beside the project's own.
 wine_env() {
   if [ -n "${PELKOR_PLAIN_WINE:-}" ]; then
-    export WINEPREFIX="$BUILD/wineprefix-plain"
+    export WINEPREFIX="$BUILD/wineprefix-plain$WINE_PREFIX_SUFFIX"
   else
-    export WINEPREFIX="$BUILD/wineprefix"
+    export WINEPREFIX="$BUILD/wineprefix$WINE_PREFIX_SUFFIX"
   fi
+  # Wine 10 sees the build folder even where it lies outside the clone.
+  export PELKOR_WINE10_BIND="$BUILD"
   export WINEARCH=win64
   export WINEDEBUG=-all
   export WINEDLLOVERRIDES="mscoree,mshtml="
-  if [ "$ARCH" = i686 ]; then WINE="$WINE32_LOADER"; else WINE="$WINE64_LOADER"; fi
+  WINE="$PROGRAM_LOADER"
   [ -x "$WINE" ] || WINE=wine
   WINE_TOOL="$WINE64_LOADER"
   [ -x "$WINE_TOOL" ] || WINE_TOOL=wine
   # Emulated 32-bit Wine: a 64-bit prefix starts it too, for its 32-bit half.
-  if [ -x "$WINE32_LOADER" ] && [ -e "$BINFMT/qemu-i386" ]; then
+  if [ -x "$WINE_HALF32" ] && [ -e "$BINFMT/qemu-i386" ]; then
     build_emulation_fix
     case " ${LD_PRELOAD:-} " in
       *" $EMULATION_LIB "*) ;;
@@ -275,13 +368,20 @@ tune_prefix() {
   reg_add 'HKCU\Software\Wine\Fonts\Replacements' 'ＭＳ ゴシック' IPAGothic || return 1
   # Wine's own faces (Marlett draws the caption buttons): Debian's Wine 8 looks for them
   # under a path it cannot resolve, so they go where every Windows font lies.
-  cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" ||
+  cp "$WINE_SYSTEM"/usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" ||
     { log "could not copy Wine's own fonts (package fonts-wine) into $WINEPREFIX"; return 1; }
 }
 
 stop_all() {
-  if [ -n "${WINEPREFIX:-}" ]; then wineserver -k >/dev/null 2>&1 || true; fi
+  if [ -n "${WINEPREFIX:-}" ]; then "$WINESERVER" -k >/dev/null 2>&1 || true; fi
   if [ -n "$XVFB_PID" ]; then kill "$XVFB_PID" 2>/dev/null || true; wait "$XVFB_PID" 2>/dev/null || true; fi
+}
+
+# The Wine server and every Wine program ended, and one persistent server started anew.
+restart_wineserver() {
+  "$WINESERVER" -k >/dev/null 2>&1 </dev/null || true
+  "$WINESERVER" -w >/dev/null 2>&1 </dev/null || true
+  "$WINESERVER" -p >/dev/null 2>&1 </dev/null
 }
 
 # The first Wine process starts Wine's services, which inherit its output: start them
@@ -291,20 +391,20 @@ warm_wine() {
   local dpi="${PELKOR_DPI:-96}"
   # A prefix made before 32-bit Wine was installed has no 32-bit half, and every wine
   # command in it fails ("could not load kernel32.dll"): make it anew.
-  if [ -x "$WINE32_LOADER" ] && [ -d "$WINEPREFIX/drive_c/windows" ] &&
+  if [ -x "$WINE_HALF32" ] && [ -d "$WINEPREFIX/drive_c/windows" ] &&
      [ ! -e "$WINEPREFIX/drive_c/windows/syswow64/kernel32.dll" ]; then
     log "the Wine prefix $WINEPREFIX has no 32-bit half: making it anew"
-    wineserver -k >/dev/null 2>&1 || true
+    "$WINESERVER" -k >/dev/null 2>&1 || true
     rm -rf "$WINEPREFIX"
   fi
   mkdir -p "$WINEPREFIX"
   # One persistent server for the whole session, started before any Wine program so that
   # it is the one they all use.
-  wineserver -p >/dev/null 2>&1 </dev/null || true  # one may be running already
+  "$WINESERVER" -p >/dev/null 2>&1 </dev/null || true  # one may be running already
   if [ ! -f "$WINEPREFIX/.pelkor-ready" ]; then
     log "preparing the Wine prefix $WINEPREFIX"
     # Marked ready only once made and tuned: a run that fails here makes it again next time.
-    local boot_log="$BUILD/wineboot.log" code=0
+    local boot_log="$BUILD/wineboot$WINE_PREFIX_SUFFIX.log" code=0
     "$WINE_TOOL" wineboot -i >"$boot_log" 2>&1 </dev/null || code=$?
     # The registry reaches its files only when the server saves it: the system DLLs show
     # that wineboot made the prefix.
@@ -319,14 +419,18 @@ warm_wine() {
     touch "$WINEPREFIX/.pelkor-ready"
     # Preparing a prefix leaves a second copy of Wine's service manager running; with two
     # of them, the test programs late in a first run each took some 20 s to end. Start afresh.
-    wineserver -k >/dev/null 2>&1 </dev/null || true
-    wineserver -w >/dev/null 2>&1 </dev/null || true
-    wineserver -p >/dev/null 2>&1 </dev/null
+    restart_wineserver
   fi
   # A drive whose root is a scratch folder, for the tests of a program at a drive root.
   mkdir -p "$BUILD/scratch-drive"
   ln -sfn "$BUILD/scratch-drive" "$WINEPREFIX/dosdevices/r:"
   export PELKOR_SCRATCH_DRIVE=R:
-  "$WINE_TOOL" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1 </dev/null
+  # Wine 10 takes the scale when its desktop starts, which the first Wine program does: a
+  # new one is set with the server restarted, else the next window is drawn at the old one.
+  if [ "$(cat "$WINEPREFIX/.pelkor-dpi" 2>/dev/null)" != "$dpi" ]; then
+    "$WINE_TOOL" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1 </dev/null
+    restart_wineserver
+    echo "$dpi" >"$WINEPREFIX/.pelkor-dpi"
+  fi
   "$WINE_TOOL" cmd /c exit >/dev/null 2>&1 </dev/null || true
 }

@@ -7,6 +7,9 @@
 
 int wmain(int argc, wchar_t** argv) {
     if (argc < 2) return 2;
+    // The rectangle in the screen's own pixels: to a program unaware of the scale, Wine 10
+    // (like Windows) gives it scaled back to 96 DPI.
+    ::SetProcessDPIAware();
     const ULONGLONG wait = argc > 2 ? std::wcstoul(argv[2], nullptr, 10) * 1000ULL : 0;
     const ULONGLONG start = ::GetTickCount64();
     HWND window = nullptr;
