@@ -3,6 +3,7 @@
 
 #include "app/application.h"
 #include "app/platform.h"
+#include "win/system_library.h"
 
 namespace {
 
@@ -12,10 +13,8 @@ namespace {
 // the program starts all the same.
 void LoadDllsOnlyFromSystemFolder() {
     using SetDefaultDllDirectoriesFn = BOOL(WINAPI*)(DWORD);
-    HMODULE kernel32 = ::GetModuleHandleW(L"kernel32.dll");
-    const auto set = kernel32 ? reinterpret_cast<SetDefaultDllDirectoriesFn>(reinterpret_cast<void*>(
-                                    ::GetProcAddress(kernel32, "SetDefaultDllDirectories")))
-                              : nullptr;
+    const auto set =
+        pelkor::win::LoadedFunction<SetDefaultDllDirectoriesFn>(L"kernel32.dll", "SetDefaultDllDirectories");
     if (set) set(LOAD_LIBRARY_SEARCH_SYSTEM32);
 }
 

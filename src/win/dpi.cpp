@@ -9,8 +9,7 @@ namespace {
 // without per-monitor DPI functions.
 template <typename Fn>
 Fn User32Function(const char* name) {
-    HMODULE user32 = ::GetModuleHandleW(L"user32.dll");
-    return user32 ? reinterpret_cast<Fn>(reinterpret_cast<void*>(::GetProcAddress(user32, name))) : nullptr;
+    return LoadedFunction<Fn>(L"user32.dll", name);
 }
 
 }  // namespace

@@ -10,6 +10,14 @@
 
 namespace pelkor::win {
 
+// A function of a DLL the program has loaded anyway (kernel32, user32) that older Windows
+// versions lack, typed as `Fn` (a function pointer type); null where it is missing.
+template <typename Fn>
+Fn LoadedFunction(const wchar_t* module, const char* name) {
+    HMODULE loaded = ::GetModuleHandleW(module);
+    return loaded ? reinterpret_cast<Fn>(reinterpret_cast<void (*)()>(::GetProcAddress(loaded, name))) : nullptr;
+}
+
 class SystemLibrary {
 public:
     explicit SystemLibrary(const wchar_t* name) : name_(name) {}
