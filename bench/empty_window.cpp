@@ -5,7 +5,7 @@
 // fonts, no values, no hooks), which is what the controls alone cost.
 #include <windows.h>
 
-#include "app/form1_design.h"
+#include "form1/form1_design.h"
 #ifdef PELKOR_BARE_CONTROLS
 #include "win/form_design.h"
 #endif

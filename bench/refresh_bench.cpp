@@ -20,9 +20,9 @@
 #include <vector>
 
 #include "app/application.h"
-#include "app/form1_design.h"
-#include "app/main_window.h"
-#include "settings/catalogue.h"
+#include "form1/form1_design.h"
+#include "form1/form1.h"
+#include "core/catalogue.h"
 #include "settings/ini_access.h"
 #include "support/recording_platform.h"
 #include "median.h"
@@ -129,8 +129,8 @@ struct Subject {
     // The refresh's thirteen reads alone, through the same function: the part of the
     // refresh that is the system's profile functions.
     double TimeReads() {
-        namespace section = pelkor::settings::section;
-        namespace key = pelkor::settings::key;
+        namespace section = pelkor::core::section;
+        namespace key = pelkor::core::key;
         static constexpr std::wstring_view kReads[][2] = {
             {section::Misc, key::PaletteFile},
             {section::Replay, key::Length},
@@ -183,8 +183,8 @@ struct Subject {
     bool Healthy() const {
         pelkor::settings::IniState state;
         state.IniFileName = pelkor::settings::IniPathFor(folder);
-        state.IniSection = pelkor::settings::section::Misc;
-        const std::wstring width = pelkor::settings::ReadSetting(state, pelkor::settings::key::ScreenshotWidth);
+        state.IniSection = pelkor::core::section::Misc;
+        const std::wstring width = pelkor::settings::ReadSetting(state, pelkor::core::key::ScreenshotWidth);
         const std::wstring expected = next800 ? L"640" : L"800";
         if (width != expected) {
             std::fprintf(stderr, "%s: ScreenshotWidth is \"%ls\", not %ls\n", name.c_str(), width.c_str(),

@@ -5,7 +5,7 @@
 namespace pelkor::test {
 namespace {
 
-using launch::AboutCtl;
+using app::AboutCtl;
 
 constexpr LinkLook kHomeAtRest{RGB(255, 255, 255), false};
 constexpr LinkLook kHomeLit{RGB(0, 0, 255), true};
@@ -13,7 +13,7 @@ constexpr LinkLook kHomeLit{RGB(0, 0, 255), true};
 class AboutBoxTest : public ShownFormTest {
 protected:
     HWND OpenAbout() {
-        launch::Form2* box = OpenAboutBox();
+        app::Form2* box = OpenAboutBox();
         return box ? box->hwnd() : nullptr;
     }
     HWND About(std::size_t row) { return app_->AboutBox()->Control(row); }
@@ -23,13 +23,13 @@ protected:
     // active window hands the activation on, maybe to the main window, at any moment.
     bool OpensInFront() {
         ::SendMessageW(Control(Ctl(L"Command3")), BM_CLICK, 0, 0);
-        const launch::Form2* box = app_->AboutBox();
+        const app::Form2* box = app_->AboutBox();
         const bool inFront = box && box->IsAlive() && InFrontOf(box->hwnd(), form().hwnd());
         Pump();
         return inFront;
     }
     static std::size_t CountAboutBoxes() {
-        return WindowsOf(::GetCurrentThreadId(), launch::Form2::kClassName).size();
+        return WindowsOf(::GetCurrentThreadId(), app::Form2::kClassName).size();
     }
 
 private:
@@ -114,7 +114,7 @@ TEST_F(AboutBoxTest, ShowsNameVersionNoticeAndTheLinkWholeAndInPlace) {
         ::SelectObject(dc, old);
         ::ReleaseDC(label, dc);
         EXPECT_LE(size.cx, r.right);
-        const RECT designed = win::PixelRect(launch::kForm2, row, dpi);
+        const RECT designed = win::PixelRect(app::kForm2, row, dpi);
         EXPECT_GE(r.right, designed.right - designed.left);
     }
 
@@ -147,7 +147,7 @@ TEST_F(AboutBoxTest, LinkLightsUnderItsOwnPointerAndOnlyTheBackgroundRestoresIt)
     // Each control answers hit tests for its own area, so the pointer over a label
     // never counts as over the background. Asked of the controls themselves: the
     // screen is shared with the tests running beside this one.
-    for (std::size_t row = 0; row < launch::kForm2.size(); ++row) {
+    for (std::size_t row = 0; row < app::kForm2.size(); ++row) {
         RECT r{};
         ::GetWindowRect(About(row), &r);
         const LPARAM centre = MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2);

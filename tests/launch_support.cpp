@@ -8,9 +8,9 @@ void ShownFormTest::SetUp() {
     StartShown();
 }
 
-launch::Form2* ShownFormTest::OpenAboutBox() {
+app::Form2* ShownFormTest::OpenAboutBox() {
     Click(Ctl(L"Command3"));
-    launch::Form2* box = app_->AboutBox();
+    app::Form2* box = app_->AboutBox();
     return box && box->IsAlive() ? box : nullptr;
 }
 

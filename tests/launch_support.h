@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "driver/pelkor_process.h"
-#include "launch/about_box.h"
+#include "form2/form2.h"
 #include "support/form_fixture.h"
 #include "win/handles.h"
 
@@ -23,7 +23,7 @@ class ShownFormTest : public FormTest {
 protected:
     void SetUp() override;
     // Clicks the version button; the about box, once it is open.
-    launch::Form2* OpenAboutBox();
+    app::Form2* OpenAboutBox();
     // What USER32 sends to the window under the pointer once it has hit-tested it.
     static void MoveOver(HWND window) { ::SendMessageW(window, WM_MOUSEMOVE, 0, MAKELPARAM(1, 1)); }
 };

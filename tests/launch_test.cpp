@@ -6,7 +6,7 @@
 #include <sstream>
 #include <vector>
 
-#include "app/platform.h"
+#include "platform/platform.h"
 #include "launch_support.h"
 #include "support/ini_checks.h"
 
@@ -57,7 +57,7 @@ TEST_F(LauncherTest, GameThatCannotStartShowsNo05AndLeavesEverythingUsable) {
 // asking the user's consent. Declined, nothing is reported; any other failure is No.05.
 TEST_F(LauncherTest, GameThatMustRunAsAdministratorStartsThroughTheShellUnlessDeclined) {
     const std::wstring game = game_.path() + L"\\GeneRally.exe";
-    platform_.startResult = app::kErrorElevationRequired;
+    platform_.startResult = platform::kErrorElevationRequired;
     platform_.shellStartResult = ERROR_CANCELLED;
     Click(Ctl(L"Command4"));
     ASSERT_EQ(platform_.shellStarts.size(), 1u);
@@ -119,7 +119,7 @@ TEST(RealLauncher, StartsTheGameInItsFolderWithBlanksAndEnds) {
     HWND main = StartShown(pelkor, game, game.path().substr(0, game.path().find_last_of(L'\\')));
     ASSERT_NE(main, nullptr);
     ASSERT_TRUE(PostClick(ChildWithText(main, L"バージョン情報")));
-    ASSERT_NE(WaitForWindowOf(pelkor, launch::Form2::kClassName), nullptr);
+    ASSERT_NE(WaitForWindowOf(pelkor, app::Form2::kClassName), nullptr);
     ASSERT_TRUE(PostClick(ChildWithText(main, L"GeneRallyの起動")));
 
     ASSERT_TRUE(pelkor.WaitForExit()) << "the program must end after starting the game";
@@ -139,7 +139,7 @@ TEST(RealLauncher, DoubledBackslashAtADriveRootStillStartsTheGame) {
     const std::wstring root = std::wstring(drive, drive + std::strlen(drive)) + L"\\";
     const std::wstring exe = root + L"\\GeneRally.exe";
     ASSERT_TRUE(PlaceGame(exe));
-    app::RealPlatform platform;
+    platform::RealPlatform platform;
     EXPECT_EQ(platform.StartProgram(exe, L"\"" + exe + L"\"", root), static_cast<DWORD>(ERROR_SUCCESS));
     EXPECT_TRUE(WaitFor([&] { return StartRecord(exe).size() == 4; }));
     // Gone once the stand-in has ended and lets go of its file.
@@ -158,7 +158,7 @@ TEST(RealLauncher, MissingGameShowsNo05AndTheProgramLivesUntilItsLastWindow) {
     HWND main = StartShown(pelkor, game);
     ASSERT_NE(main, nullptr);
     ASSERT_TRUE(PostClick(ChildWithText(main, L"バージョン情報")));
-    HWND about = WaitForWindowOf(pelkor, launch::Form2::kClassName);
+    HWND about = WaitForWindowOf(pelkor, app::Form2::kClassName);
     ASSERT_NE(about, nullptr);
 
     ASSERT_TRUE(PostClick(ChildWithText(main, L"GeneRallyの起動")));
@@ -176,7 +176,7 @@ TEST(RealLauncher, MissingGameShowsNo05AndTheProgramLivesUntilItsLastWindow) {
     ASSERT_TRUE(WaitFor([&] { return InFrontOf(main, about); }));
     ASSERT_TRUE(PostClick(ChildWithText(main, L"バージョン情報")));
     EXPECT_TRUE(WaitFor([&] { return InFrontOf(about, main); }));
-    EXPECT_EQ(WaitForWindowOf(pelkor, launch::Form2::kClassName), about);
+    EXPECT_EQ(WaitForWindowOf(pelkor, app::Form2::kClassName), about);
 
     ::PostMessageW(main, WM_CLOSE, 0, 0);
     EXPECT_TRUE(WaitFor([&] { return !::IsWindow(main); }));

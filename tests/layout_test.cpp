@@ -4,7 +4,7 @@
 
 #include <cstdlib>
 
-#include "launch/about_box.h"
+#include "form2/form2.h"
 #include "launch_support.h"
 #include "support/form_fixture.h"
 #include "win/dpi.h"
@@ -143,9 +143,9 @@ TEST_F(LayoutTest, HighContrastTakesTheSystemsColoursAndGivesThemBack) {
         return colour;
     };
     Click(Ctl(L"Command3"));
-    launch::Form2* about = app_->AboutBox();
+    app::Form2* about = app_->AboutBox();
     ASSERT_NE(about, nullptr);
-    HWND homeLink = about->Control(launch::AboutCtl(L"Label4"));
+    HWND homeLink = about->Control(app::AboutCtl(L"Label4"));
     auto aboutColours = [&] {
         HDC dc = ::CreateCompatibleDC(nullptr);
         ::SendMessageW(about->hwnd(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(homeLink));
@@ -251,7 +251,7 @@ TEST_F(LayoutTest, DoubledDpiScalesEveryControlAndFont) {
 TEST_F(LayoutTest, AnotherMonitorsScaleGivesTheDesignedSizesAndTheBubbleItsFont) {
     ScreenTurn turn;  // an about box of its own, beside the about-box tests
     Click(Ctl(L"Command3"));
-    launch::Form2* about = app_->AboutBox();
+    app::Form2* about = app_->AboutBox();
     ASSERT_NE(about, nullptr);
     const int to = form().Dpi() * 3 / 2;
     auto askedSize = [to](HWND window) {
@@ -301,7 +301,7 @@ TEST_F(LayoutTest, WithoutTheWindowsOwnDpiItsMonitorsGivesTheScale) {
 
     ScreenTurn turn;  // an about box of its own, beside the about-box tests
     Click(Ctl(L"Command3"));
-    launch::Form2* about = app_->AboutBox();
+    app::Form2* about = app_->AboutBox();
     ASSERT_NE(about, nullptr);
     EXPECT_EQ(about->Dpi(), monitor);
     RECT box{};
@@ -411,7 +411,7 @@ TEST_P(CaptionFitTest, EveryCaptionAndHelpTextFitsItsRoomInTheFontsThisSystemHas
     // An about box of its own, which must not come and go beside the about-box tests.
     ScreenTurn turn;
     Click(Ctl(L"Command3"));
-    launch::Form2* about = app_->AboutBox();
+    app::Form2* about = app_->AboutBox();
     ASSERT_NE(about, nullptr);
 
     auto expectFits = [](HWND control, int dpi) {

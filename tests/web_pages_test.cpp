@@ -4,19 +4,19 @@
 #include <iterator>
 #include <thread>
 
-#include "app/platform.h"
-#include "launch/web_pages.h"
+#include "platform/platform.h"
+#include "core/web_pages.h"
 #include "launch_support.h"
 #include "support/expected_messages.h"
 
 namespace pelkor::test {
 namespace {
 
-using launch::AboutCtl;
-using launch::kHelpPage;
-using launch::kHomePage;
-using launch::kPalettePage;
-using launch::PageAddress;
+using app::AboutCtl;
+using core::kHelpPage;
+using core::kHomePage;
+using core::kPalettePage;
+using core::PageAddress;
 using driver::BrowserStandIn;
 
 class WebPagesTest : public ShownFormTest {
@@ -85,7 +85,7 @@ TEST(RealPlatformTest, BoxWithoutTitleBearsTheProgramsName) {
         text = WindowText(::GetDlgItem(box, 0xFFFF));
         ::PostMessageW(box, WM_COMMAND, IDOK, 0);
     });
-    app::RealPlatform platform;
+    platform::RealPlatform platform;
     EXPECT_EQ(platform.ShowMessageBox(nullptr, kAccessFailure.text, std::nullopt, kAccessFailure.type), IDOK);
     answer.join();
     EXPECT_EQ(title, L"Pelkor");
@@ -93,7 +93,7 @@ TEST(RealPlatformTest, BoxWithoutTitleBearsTheProgramsName) {
 }
 
 TEST(RealPlatformTest, AddressNoProgramCanOpenIsAFailure) {
-    app::RealPlatform platform;
+    platform::RealPlatform platform;
     EXPECT_FALSE(platform.OpenWebPage(L"pelkor-no-such-scheme:page"));
 }
 
@@ -117,7 +117,7 @@ TEST(RealWebPages, EachAddressReachesTheBrowser) {
     EXPECT_TRUE(opens(ChildWithText(main, L"OnLineヘルプ"), kHelpPage));
     EXPECT_TRUE(opens(ChildWithText(main, L"パレットWeb情報"), kPalettePage));
     ASSERT_TRUE(PostClick(ChildWithText(main, L"バージョン情報")));
-    HWND about = WaitForWindowOf(pelkor, launch::Form2::kClassName);
+    HWND about = WaitForWindowOf(pelkor, app::Form2::kClassName);
     ASSERT_NE(about, nullptr);
     EXPECT_TRUE(opens(ChildWithText(about, L"HomePage"), kHomePage));
     EXPECT_TRUE(pelkor.Answers(about)) << "opening a page ends nothing";

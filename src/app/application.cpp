@@ -1,8 +1,7 @@
 #include "app/application.h"
 
-#include "app/main_window.h"
-#include "app/platform.h"
-#include "launch/about_box.h"
+#include "form1/form1.h"
+#include "form2/form2.h"
 
 namespace pelkor::app {
 
@@ -40,9 +39,11 @@ bool Application::PreTranslateMessage(MSG& msg) {
 }
 
 void Application::OpenAboutBox() {
-    if (!form2_ || !form2_->IsAlive()) form2_ = std::make_unique<launch::Form2>(*this);
+    if (!form2_ || !form2_->IsAlive()) form2_ = std::make_unique<Form2>(*this);
     form2_->Open();
 }
+
+HWND Application::MainWindowHandle() const { return form1_ && form1_->IsAlive() ? form1_->hwnd() : nullptr; }
 
 void Application::EndAfterLaunch() { CloseAll(0); }
 

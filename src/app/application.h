@@ -5,19 +5,17 @@
 
 #include <memory>
 
+#include "platform/host.h"
 #include "win/colours.h"
 #include "win/language.h"
-
-namespace pelkor::launch {
-class Form2;
-}
 
 namespace pelkor::app {
 
 class Form1;
-class Platform;
+class Form2;
+using platform::Platform;
 
-class Application {
+class Application final : public platform::Host {
 public:
     // language: the rendition both windows show, for the life of the program.
     Application(Platform& platform, win::Language language);
@@ -33,24 +31,19 @@ public:
     // Keyboard navigation for whichever window the message is for.
     bool PreTranslateMessage(MSG& msg);
 
-    Platform& platform() { return platform_; }
-    win::Language language() const { return language_; }
-    // The colours both windows are drawn in.
-    const win::ColourScheme& colours() const { return colours_; }
     Form1* MainWindow() { return form1_.get(); }
-    launch::Form2* AboutBox() { return form2_.get(); }
+    Form2* AboutBox() { return form2_.get(); }
 
-    // Opens the about box, or brings the open one to the front.
-    void OpenAboutBox();
-    // Closes every window and ends the program (after the game has been started,
-    // or when the settings can no longer be shown).
-    void EndAfterLaunch();
-    void EndAfterFailure();
-    // A window has gone; the program ends when none is left.
-    void WindowClosed();
-    // The system's settings (or, with `colours`, its colours) have changed: high contrast
-    // is asked again, and both windows are drawn anew where their colours change.
-    void SystemChanged(bool colours);
+    Platform& platform() override { return platform_; }
+    win::Language language() const override { return language_; }
+    const win::ColourScheme& colours() const override { return colours_; }
+    HWND MainWindowHandle() const override;
+    void OpenAboutBox() override;
+    void EndAfterLaunch() override;
+    void EndAfterFailure() override;
+    void WindowClosed() override;
+    // High contrast is asked again, and both windows are drawn anew where their colours change.
+    void SystemChanged(bool colours) override;
 
 private:
     void CloseAll(int exitCode);
@@ -59,7 +52,7 @@ private:
     win::Language language_;
     win::ColourScheme colours_;
     std::unique_ptr<Form1> form1_;
-    std::unique_ptr<launch::Form2> form2_;
+    std::unique_ptr<Form2> form2_;
     int exitCode_ = 0;
     bool ended_ = false;
 };

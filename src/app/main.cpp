@@ -2,7 +2,7 @@
 #include <windows.h>
 
 #include "app/application.h"
-#include "app/platform.h"
+#include "platform/platform.h"
 #include "win/system_library.h"
 
 namespace {
@@ -26,7 +26,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     // COM is left to the web pages, so that ole32 and shell32 load only when one opens.
     int exitCode = 1;
     {
-        pelkor::app::RealPlatform platform;
+        pelkor::platform::RealPlatform platform;
         pelkor::app::Application app(platform, pelkor::win::UserLanguage());
         if (app.Start()) exitCode = app.Run();
     }

@@ -4,15 +4,16 @@
 
 #include <cstring>
 
-#include "settings/catalogue.h"
+#include "core/catalogue.h"
 #include "settings/virtual_store.h"
+#include "settings/wait_until_readable.h"
 #include "win/failure.h"
 #include "win/text.h"
 
 namespace pelkor::settings {
 
 std::wstring IniPathFor(const std::wstring& programDirectory) {
-    std::wstring beside = programDirectory + L"\\" + std::wstring(kIniName);
+    std::wstring beside = programDirectory + L"\\" + std::wstring(core::kIniName);
     if constexpr (kFollowsVirtualStore) {
         // Where the game's writes went to a per-user copy, that copy is the game's gr.ini.
         if (std::wstring copy = VirtualStoreCopyOf(beside); !copy.empty()) return copy;
@@ -48,6 +49,45 @@ void WriteSetting(IniState& state, const std::wstring& programDirectory, std::ws
                                                    ansiFile.c_str());
     // A refused write (read-only file, file held open, full disk) must not pass for success.
     if (!state.IniResult) throw RuntimeFailure("gr.ini could not be written");
+}
+
+void ProfileFile::PrepareReading() {
+    iniFile_ = IniPathFor(directory_);
+    // Held by another program for a moment (just after a write, a scanner or a sync
+    // client may have it), the file would give every read the empty text and end the
+    // program: it is waited for a little first.
+    WaitUntilReadable(iniFile_);
+}
+
+std::optional<std::wstring> ProfileFile::Read(std::wstring_view section, std::wstring_view key) {
+    try {
+        state_.IniFileName = iniFile_;
+        state_.IniSection = section;
+        return ReadSetting(state_, key);
+    } catch (const std::exception&) {
+        return std::nullopt;
+    }
+}
+
+bool ProfileFile::Write(std::wstring_view section, std::wstring_view key, std::wstring_view value) {
+    try {
+        state_.IniValue = value;
+        WriteSetting(state_, directory_, section, key);
+        return true;
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
+bool ProfileFile::HasPaletteFolder() {
+    paletteFolder_ = directory_ + L"\\" + std::wstring(core::kPaletteFolder);
+    WIN32_FILE_ATTRIBUTE_DATA folder{};
+    if (!::GetFileAttributesExW(paletteFolder_.c_str(), GetFileExInfoStandard, &folder) ||
+        !(folder.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
+        return false;
+    }
+    paletteFolderWritten_ = folder.ftLastWriteTime;
+    return true;
 }
 
 }  // namespace pelkor::settings

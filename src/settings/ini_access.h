@@ -1,10 +1,14 @@
 #pragma once
 // One key of gr.ini at a time, through the system's profile functions, with the
 // text in the ANSI code page.
+#include <windows.h>
+
 #include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
+
+#include "core/settings_file.h"
 
 namespace pelkor::settings {
 
@@ -31,5 +35,33 @@ std::wstring ReadSetting(IniState& state, std::wstring_view key);
 // when the system refuses the write or a text has no ANSI form (then nothing is written).
 void WriteSetting(IniState& state, const std::wstring& programDirectory, std::wstring_view section,
                   std::wstring_view key);
+
+// gr.ini and the palette folder of the game's folder, as the refresh and the editors of the
+// main window reach them: through the functions above and the window's shared state.
+class ProfileFile final : public core::SettingsFile {
+public:
+    ProfileFile(IniState& state, std::wstring programDirectory)
+        : state_(state), directory_(std::move(programDirectory)) {}
+
+    // Before a refresh: where gr.ini is, worked out once for all its reads, and a wait
+    // while another program holds the file for a moment.
+    void PrepareReading();
+    // IniFileName and IniSection set, and ReadSetting.
+    std::optional<std::wstring> Read(std::wstring_view section, std::wstring_view key) override;
+    // IniValue set, and WriteSetting.
+    bool Write(std::wstring_view section, std::wstring_view key, std::wstring_view value) override;
+    bool HasPaletteFolder() override;
+
+    // The palette folder, and its time of last writing as HasPaletteFolder found it.
+    const std::wstring& PaletteFolder() const { return paletteFolder_; }
+    FILETIME PaletteFolderWritten() const { return paletteFolderWritten_; }
+
+private:
+    IniState& state_;
+    std::wstring directory_;
+    std::wstring iniFile_;
+    std::wstring paletteFolder_;
+    FILETIME paletteFolderWritten_{};
+};
 
 }  // namespace pelkor::settings

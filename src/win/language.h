@@ -1,27 +1,11 @@
 #pragma once
-// The two renditions of the texts a window shows: Japanese, as designed, and English.
-#include <string_view>
+// Which rendition of the program's texts the user reads.
+#include "core/text.h"
 
 namespace pelkor::win {
 
-enum class Language { Japanese, English };
-
-// One text in both renditions, side by side where the text is defined. A text without
-// words (a figure, "512×384", "default") is the same in both and is written once.
-struct Text {
-    std::wstring_view japanese;
-    std::wstring_view english;
-
-    constexpr Text() = default;
-    constexpr Text(const wchar_t* both) : japanese(both), english(both) {}
-    constexpr Text(std::wstring_view japaneseText, std::wstring_view englishText)
-        : japanese(japaneseText), english(englishText) {}
-
-    constexpr std::wstring_view In(Language language) const {
-        return language == Language::English ? english : japanese;
-    }
-    constexpr bool empty() const { return japanese.empty() && english.empty(); }
-};
+using core::Language;
+using core::Text;
 
 // The rendition for the user's display language: Japanese for Japanese, English for any
 // other. Asked once, at start-up; the program keeps no setting of its own for it.

@@ -7,9 +7,9 @@
 #include <algorithm>
 #include <utility>
 
-#include "app/form1_design.h"
+#include "form1/form1_design.h"
 #include "driver/pelkor_process.h"
-#include "launch/web_pages.h"
+#include "core/web_pages.h"
 #include "support/ini_checks.h"
 #include "support/game_folder.h"
 #include "win/system_library.h"
@@ -184,8 +184,8 @@ TEST_F(Driver, ScreenReaderFindsNamesLinksAndTheHelpOfTheFocus) {
         std::wstring name;
         std::wstring_view page;
     } links[] = {
-        {pelkor_.Control(Ctl(L"lblLink1")), japanese ? L"パレットWeb情報" : L"Palettes online", launch::kPalettePage},
-        {::FindWindowExW(about, nullptr, L"Static", L"HomePage"), L"HomePage", launch::kHomePage},
+        {pelkor_.Control(Ctl(L"lblLink1")), japanese ? L"パレットWeb情報" : L"Palettes online", core::kPalettePage},
+        {::FindWindowExW(about, nullptr, L"Static", L"HomePage"), L"HomePage", core::kHomePage},
     };
     typedef HRESULT(WINAPI FromAccessible)(IAccessible*, long, DWORD, IRawElementProviderSimple**);
     constexpr PROPERTYID kControlType = 30003;  // UIA_ControlTypePropertyId
@@ -245,7 +245,7 @@ TEST_F(Driver, ScreenReaderFindsNamesLinksAndTheHelpOfTheFocus) {
         if (browser.Ready()) {
             ++opened;
             EXPECT_TRUE(WaitFor([&] { return browser.Pages().size() == opened; }));
-            const std::wstring address = launch::PageAddress(link.page);
+            const std::wstring address = core::PageAddress(link.page);
             EXPECT_EQ(browser.Pages().back(), std::string(address.begin(), address.end()));
         }
     }

@@ -3,7 +3,7 @@
 #include <fstream>
 #include <vector>
 
-#include "app/form1_design.h"
+#include "form1/form1_design.h"
 
 namespace pelkor::driver {
 namespace {

@@ -6,8 +6,8 @@
 #include <string>
 
 #include "app/application.h"
-#include "app/form1_design.h"
-#include "app/main_window.h"
+#include "form1/form1_design.h"
+#include "form1/form1.h"
 #include "support/game_folder.h"
 #include "support/recording_platform.h"
 

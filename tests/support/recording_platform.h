@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/platform.h"
+#include "platform/platform.h"
 
 namespace pelkor::test {
 
@@ -30,7 +30,7 @@ public:
     UINT monitorDpi = 0;  // what GetDpiForMonitor answers, when not 0
 };
 
-class RecordingPlatform final : public app::Platform {
+class RecordingPlatform final : public platform::Platform {
 public:
     explicit RecordingPlatform(std::wstring directory) : directory_(std::move(directory)) {}
 

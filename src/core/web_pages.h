@@ -1,0 +1,19 @@
+#pragma once
+// The three web pages the program opens, all on the maker's site.
+#include <string>
+#include <string_view>
+
+namespace pelkor::core {
+
+// The maker's site: a placeholder on a reserved domain. Change it here and every
+// page follows.
+inline constexpr std::wstring_view kMakerSite = L"https://www.vorntool.example/";
+// The pages, relative to the site.
+inline constexpr std::wstring_view kHelpPage = L"pelkor/help.html";
+inline constexpr std::wstring_view kPalettePage = L"pelkor/palette.html";
+inline constexpr std::wstring_view kHomePage = L"";
+
+// The full address of a page.
+inline std::wstring PageAddress(std::wstring_view page) { return std::wstring(kMakerSite) + std::wstring(page); }
+
+}  // namespace pelkor::core
