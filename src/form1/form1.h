@@ -36,7 +36,6 @@ public:
     // Read-only views for tests and tools.
     const settings::IniState& Ini() const { return ini_; }
     const std::wstring& WorkingText(std::wstring_view array, int index) const;
-    const core::WorkingStrip& Strip() const { return strip_; }
     // For tools and tests: the refresh an editor runs after its writes.
     void Refresh() { ShowCurrentSettings(); }
 
