@@ -94,7 +94,7 @@ Fitting FormWindow::FittingOf(std::size_t row) {
     HGDIOBJ old = ::SelectObject(dc, fonts_.Get(own));
     const TextRoom room = RoomFor(entry.kind, {client.right, client.bottom}, dpi_, dc, captionEnd);
     ::SelectObject(dc, old);
-    return FittingFont(dc, fonts_, own, ShownCaption(entry.kind, text), room);
+    return FittingFont(dc, fonts_, ink_, own, ShownCaption(entry.kind, text), room);
 }
 
 void FormWindow::SetLinkLook(bool highlighted) {

@@ -106,6 +106,7 @@ private:
     void ActivateLink();
 
     UniqueDC measuring_;  // where captions are measured, made on first use
+    InkCanvas ink_;       // where what they paint below the baseline is seen
     std::vector<Fitting> narrowed_;  // per row: the rendition its caption needs
     std::size_t linkRow_;
     COLORREF litLink_;

@@ -29,50 +29,51 @@ TEXTMETRICW MetricsOf(HDC dc, FontCache& fonts, const FontDesc& desc) {
     });
 }
 
-// The row below the lowest pixel that the text paints, drawn with dc's font into a
-// rectangle `width` wide as a control draws it (flags of DrawText); 0 where it paints none.
-// Measured, because what hangs below the baseline depends on the letters: "p" reaches
-// far below it, most Japanese letters stop short of the font's descent.
-int InkBottom(HDC dc, std::wstring_view text, int width, int height, UINT flags) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;  // top-down
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    Unique<HBITMAP, GdiTraits<HBITMAP>> bitmap(::CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    UniqueDC canvas(::CreateCompatibleDC(dc));
-    if (!bitmap || !canvas || !bits) return height;  // unknown: as if cut
-    HGDIOBJ oldBitmap = ::SelectObject(canvas.get(), bitmap.get());
-    HGDIOBJ oldFont = ::SelectObject(canvas.get(), ::GetCurrentObject(dc, OBJ_FONT));
-    ::PatBlt(canvas.get(), 0, 0, width, height, WHITENESS);
-    ::SetTextColor(canvas.get(), RGB(0, 0, 0));
-    ::SetBkMode(canvas.get(), TRANSPARENT);
+}  // namespace
+
+int InkCanvas::InkBottom(HDC dc, std::wstring_view text, int width, int height, UINT flags) {
+    // Made and grown as needed: a bitmap and a DC each time cost Wine more than the drawing.
+    if (!dc_) dc_.reset(::CreateCompatibleDC(dc));
+    if (!dc_) return height;  // unknown: as if cut
+    if (width > width_ || height > height_) {
+        BITMAPINFO info{};
+        info.bmiHeader.biSize = sizeof(info.bmiHeader);
+        info.bmiHeader.biWidth = std::max(width, width_);
+        info.bmiHeader.biHeight = -std::max(height, height_);  // top-down
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        info.bmiHeader.biCompression = BI_RGB;
+        void* bits = nullptr;
+        Unique<HBITMAP, GdiTraits<HBITMAP>> bitmap(::CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+        if (!bitmap || !bits) return height;
+        ::SelectObject(dc_.get(), bitmap.get());
+        bitmap_ = std::move(bitmap);
+        pixels_ = static_cast<const DWORD*>(bits);
+        width_ = info.bmiHeader.biWidth;
+        height_ = -info.bmiHeader.biHeight;
+    }
+    HDC paper = dc_.get();
+    HGDIOBJ oldFont = ::SelectObject(paper, ::GetCurrentObject(dc, OBJ_FONT));
+    ::PatBlt(paper, 0, 0, width, height, WHITENESS);
+    ::SetTextColor(paper, RGB(0, 0, 0));
+    ::SetBkMode(paper, TRANSPARENT);
+    // DrawText clips to the rectangle: the canvas beyond it stays out of the measurement.
     RECT r{0, 0, width, height};
-    ::DrawTextW(canvas.get(), text.data(), static_cast<int>(text.size()), &r, flags);
+    ::DrawTextW(paper, text.data(), static_cast<int>(text.size()), &r, flags);
     ::GdiFlush();
-    const auto* pixels = static_cast<const DWORD*>(bits);
     int bottom = 0;
     for (int y = height - 1; y >= 0 && bottom == 0; --y) {
+        const DWORD* row = pixels_ + static_cast<std::size_t>(y) * static_cast<std::size_t>(width_);
         for (int x = 0; x < width; ++x) {
-            if ((pixels[y * width + x] & 0xFFFFFF) != 0xFFFFFF) {
+            if ((row[x] & 0xFFFFFF) != 0xFFFFFF) {
                 bottom = y + 1;
                 break;
             }
         }
     }
-    ::SelectObject(canvas.get(), oldFont);
-    ::SelectObject(canvas.get(), oldBitmap);
+    ::SelectObject(paper, oldFont);
     return bottom;
 }
-
-bool FitsWith(HDC dc, FontCache& fonts, const FontDesc& desc, std::wstring_view text, const TextRoom& room) {
-    return WithFont(dc, fonts, desc, [&] { return Fits(dc, text, room); });
-}
-
-}  // namespace
 
 bool HasCaption(Kind kind) {
     switch (kind) {
@@ -120,7 +121,7 @@ std::wstring_view ShownCaption(Kind kind, std::wstring_view text) {
     return end == std::wstring_view::npos ? std::wstring_view{} : text.substr(0, end + 1);
 }
 
-bool Fits(HDC dc, std::wstring_view text, const TextRoom& room) {
+bool Fits(HDC dc, std::wstring_view text, const TextRoom& room, InkCanvas& ink) {
     if (text.empty()) return true;
     // Measured as the controls draw: a static breaks its text at word ends, the others
     // keep it on one line.
@@ -137,18 +138,23 @@ bool Fits(HDC dc, std::wstring_view text, const TextRoom& room) {
     if (lastLine + tm.tmAscent > room.height) return false;
     if (lastLine + tm.tmHeight <= room.height) return true;
     // The letters stand inside, the font's descent does not: what hangs below decides.
-    return InkBottom(dc, text, std::max(1, static_cast<int>(r.right)), lastLine + 2 * lineHeight, flags) <= room.height;
+    return ink.InkBottom(dc, text, std::max(1, static_cast<int>(r.right)), lastLine + 2 * lineHeight, flags) <=
+           room.height;
 }
 
-Fitting FittingFont(HDC dc, FontCache& fonts, FontDesc desc, std::wstring_view text, const TextRoom& room) {
+Fitting FittingFont(HDC dc, FontCache& fonts, InkCanvas& ink, FontDesc desc, std::wstring_view text,
+                    const TextRoom& room) {
+    auto FitsWith = [&](const FontDesc& with, const TextRoom& in) {
+        return WithFont(dc, fonts, with, [&] { return Fits(dc, text, in, ink); });
+    };
     desc.height = 0;
     desc.width = 0;
     desc.outline = false;
-    if (FitsWith(dc, fonts, desc, text, room)) return {};
+    if (FitsWith(desc, room)) return {};
     // A bitmap face neither lowers nor narrows: its nearest outline face does.
     if (!(MetricsOf(dc, fonts, desc).tmPitchAndFamily & (TMPF_VECTOR | TMPF_TRUETYPE))) {
         desc.outline = true;
-        if (FitsWith(dc, fonts, desc, text, room)) return {0, 0, true};
+        if (FitsWith(desc, room)) return {0, 0, true};
     }
 
     // Lower by a pixel at a time until one line's letters stand in the room.
@@ -159,14 +165,14 @@ Fitting FittingFont(HDC dc, FontCache& fonts, FontDesc desc, std::wstring_view t
         for (desc.height = ownHeight - 1; desc.height > lowest; --desc.height) {
             if (MetricsOf(dc, fonts, desc).tmAscent <= room.height) break;
         }
-        if (FitsWith(dc, fonts, desc, text, room)) return {desc.height, 0, desc.outline};
+        if (FitsWith(desc, room)) return {desc.height, 0, desc.outline};
     }
 
     // Then narrower by a pixel of average width at a time, until the text fits.
     const int ownWidth = std::max<int>(1, MetricsOf(dc, fonts, desc).tmAveCharWidth);
     const int narrowest = std::max(1, (ownWidth + 1) / 2);
     for (desc.width = ownWidth - 1; desc.width > narrowest; --desc.width) {
-        if (FitsWith(dc, fonts, desc, text, room)) return {desc.height, desc.width, desc.outline};
+        if (FitsWith(desc, room)) return {desc.height, desc.width, desc.outline};
     }
 
     // Where the narrowest fits the width but still not the height, what does not fit hangs
@@ -174,13 +180,13 @@ Fitting FittingFont(HDC dc, FontCache& fonts, FontDesc desc, std::wstring_view t
     TextRoom anyHeight = room;
     anyHeight.height = 0;
     desc.width = narrowest;
-    if (room.height > 0 && !FitsWith(dc, fonts, desc, text, room) && FitsWith(dc, fonts, desc, text, anyHeight)) {
+    if (room.height > 0 && !FitsWith(desc, room) && FitsWith(desc, anyHeight)) {
         FontDesc lower = desc;
         lower.width = 0;
         const int ownHeight = static_cast<int>(own.tmHeight - own.tmInternalLeading);
         const int lowest = std::max(1, (ownHeight + 1) / 2);
         for (lower.height = (desc.height ? desc.height : ownHeight) - 1; lower.height > lowest; --lower.height) {
-            if (FitsWith(dc, fonts, lower, text, room)) return {lower.height, 0, desc.outline};
+            if (FitsWith(lower, room)) return {lower.height, 0, desc.outline};
         }
     }
     return {desc.height, narrowest, desc.outline};

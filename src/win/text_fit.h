@@ -10,6 +10,7 @@
 
 #include "win/form_design.h"
 #include "win/gdi_cache.h"
+#include "win/handles.h"
 
 namespace pelkor::win {
 
@@ -41,10 +42,28 @@ TextRoom RoomFor(Kind kind, SIZE client, int dpi, HDC dc, int captionEnd);
 // edge and need no room of their own.
 std::wstring_view ShownCaption(Kind kind, std::wstring_view text);
 
+// Where a caption is drawn to see what its letters paint below the baseline: one bitmap,
+// made at the first caption that needs it and grown as needed, so that fitting every
+// caption of a window makes one rather than one each.
+class InkCanvas {
+public:
+    // The row below the lowest pixel that the text paints, drawn with dc's font into a
+    // rectangle width x height as a control draws it (flags of DrawText); 0 where it paints
+    // none, `height` where it cannot tell.
+    int InkBottom(HDC dc, std::wstring_view text, int width, int height, UINT flags);
+
+private:
+    Unique<HBITMAP, GdiTraits<HBITMAP>> bitmap_;
+    UniqueDC dc_;  // holds the bitmap
+    const DWORD* pixels_ = nullptr;
+    int width_ = 0;  // in pixels, a row of pixels_ too
+    int height_ = 0;
+};
+
 // Whether the text shows whole in the room with the font selected into dc: no line wider
 // than the room, and the last line inside it, what its letters paint below the baseline
-// included.
-bool Fits(HDC dc, std::wstring_view text, const TextRoom& room);
+// (drawn on `ink`) included.
+bool Fits(HDC dc, std::wstring_view text, const TextRoom& room, InkCanvas& ink);
 
 // The rendition to ask for: zeros where the font of `desc` fits as it is. Otherwise, in a
 // room too low for the font's letters, the tallest height whose letters stand in it; then
@@ -54,6 +73,7 @@ bool Fits(HDC dc, std::wstring_view text, const TextRoom& room);
 // nearest outline face the system has takes its place, and is fitted so. The renditions
 // tried come from `fonts` and stay there, so that the one chosen, and those tried again
 // for the next caption, are made only once.
-Fitting FittingFont(HDC dc, FontCache& fonts, FontDesc desc, std::wstring_view text, const TextRoom& room);
+Fitting FittingFont(HDC dc, FontCache& fonts, InkCanvas& ink, FontDesc desc, std::wstring_view text,
+                    const TextRoom& room);
 
 }  // namespace pelkor::win
