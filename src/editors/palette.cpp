@@ -8,9 +8,10 @@ namespace {
 std::wstring SelectedName(HWND list) {
     const LRESULT selected = ::SendMessageW(list, LB_GETCURSEL, 0, 0);
     if (selected == LB_ERR) return {};
-    std::wstring name(static_cast<std::size_t>(::SendMessageW(list, LB_GETTEXTLEN, selected, 0)) + 1, L'\0');
+    const auto item = static_cast<WPARAM>(selected);
+    std::wstring name(static_cast<std::size_t>(::SendMessageW(list, LB_GETTEXTLEN, item, 0)) + 1, L'\0');
     name.resize(static_cast<std::size_t>(
-        ::SendMessageW(list, LB_GETTEXT, selected, reinterpret_cast<LPARAM>(name.data()))));
+        ::SendMessageW(list, LB_GETTEXT, item, reinterpret_cast<LPARAM>(name.data()))));
     return name;
 }
 
