@@ -88,7 +88,7 @@ TEST_P(Corpus, ShownOrError01AndNothingLostOnAWrite) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, Corpus, ::testing::ValuesIn(LoadOutcomes()),
-                         [](const ::testing::TestParamInfo<CorpusFile>& info) { return info.param.name; });
+                         [](const ::testing::TestParamInfo<CorpusFile>& tested) { return tested.param.name; });
 
 }  // namespace
 }  // namespace pelkor::test

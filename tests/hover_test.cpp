@@ -174,7 +174,7 @@ TEST_F(HoverTest, HelpBubblesAreAddedInTheFormTheCommonControlsAccept) {
     MoveOver(Ctl(L"Command4"));  // the first real move makes the tooltip control
     ::UnhookWindowsHookEx(hook);
     std::size_t tools = 0;
-    for (const auto& entry : app::kForm1Design) tools += entry.tooltip.empty() ? 0 : 1;
+    for (const auto& entry : app::kForm1Design) tools += entry.tooltip.empty() ? 0u : 1u;
     ASSERT_GT(tools, 0u);
     ASSERT_EQ(ToolSizesSent().size(), tools);
     for (const UINT size : ToolSizesSent()) EXPECT_EQ(size, TTTOOLINFOW_V2_SIZE);

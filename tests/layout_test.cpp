@@ -135,7 +135,8 @@ TEST_F(LayoutTest, HighContrastTakesTheSystemsColoursAndGivesThemBack) {
         HBITMAP bitmap = ::CreateCompatibleBitmap(screen, item.rcItem.right, item.rcItem.bottom);
         ::ReleaseDC(nullptr, screen);
         HGDIOBJ old = ::SelectObject(item.hDC, bitmap);
-        ::SendMessageW(form().hwnd(), WM_DRAWITEM, ::GetDlgCtrlID(button), reinterpret_cast<LPARAM>(&item));
+        ::SendMessageW(form().hwnd(), WM_DRAWITEM, static_cast<WPARAM>(::GetDlgCtrlID(button)),
+                       reinterpret_cast<LPARAM>(&item));
         const COLORREF colour = ::GetPixel(item.hDC, 4, 4);
         ::SelectObject(item.hDC, old);
         ::DeleteObject(bitmap);
@@ -467,7 +468,7 @@ TEST_P(CaptionFitTest, EveryCaptionAndHelpTextFitsItsRoomInTheFontsThisSystemHas
 
 INSTANTIATE_TEST_SUITE_P(BothRenditions, CaptionFitTest,
                          testing::Values(win::Language::Japanese, win::Language::English),
-                         [](const testing::TestParamInfo<win::Language>& info) { return win::NameOf(info.param); });
+                         [](const testing::TestParamInfo<win::Language>& tested) { return win::NameOf(tested.param); });
 
 TEST_F(LayoutTest, ClosingTheWindowWritesNothingAndEndsTheProgram) {
     const std::string before = game_.ReadIniBytes();

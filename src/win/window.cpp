@@ -33,7 +33,7 @@ bool Window::CreateHidden(const wchar_t* className, const wchar_t* caption, DWOR
     const RECT r = place ? *place : RECT{CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT};
     const int width = place ? r.right - r.left : CW_USEDEFAULT;
     const int height = place ? r.bottom - r.top : CW_USEDEFAULT;
-    ::CreateWindowExW(exStyle, className, caption, style & ~WS_VISIBLE, r.left, r.top, width, height, nullptr,
+    ::CreateWindowExW(exStyle, className, caption, style & ~DWORD{WS_VISIBLE}, r.left, r.top, width, height, nullptr,
                       nullptr, ::GetModuleHandleW(nullptr), this);
     return hwnd_ != nullptr;
 }

@@ -362,7 +362,7 @@ BrowserStandIn::~BrowserStandIn() {
     if (!key_) return;
     if (hadValue_) {
         ::RegSetValueExW(key_, L"Browsers", 0, REG_SZ, reinterpret_cast<const BYTE*>(saved_),
-                         static_cast<DWORD>((::lstrlenW(saved_) + 1) * sizeof(wchar_t)));
+                         static_cast<DWORD>(::lstrlenW(saved_) + 1) * DWORD{sizeof(wchar_t)});
     } else {
         ::RegDeleteValueW(key_, L"Browsers");
     }
