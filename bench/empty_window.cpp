@@ -46,7 +46,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
 
     RECT work{};
     ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-    HWND window = ::CreateWindowExW(0, wc.lpszClassName, L"Baseline", kStyle, work.left + (work.right - work.left - width) / 2,
+    HWND window = ::CreateWindowExW(0, wc.lpszClassName, L"Baseline", kStyle,
+                                    work.left + (work.right - work.left - width) / 2,
                                     work.top + (work.bottom - work.top - height) / 2, width, height, nullptr, nullptr,
                                     instance, nullptr);
     if (!window) return 1;

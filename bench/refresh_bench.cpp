@@ -20,12 +20,12 @@
 #include <vector>
 
 #include "app/application.h"
-#include "form1/form1_design.h"
-#include "form1/form1.h"
 #include "core/catalogue.h"
+#include "form1/form1.h"
+#include "form1/form1_design.h"
+#include "median.h"
 #include "settings/ini_access.h"
 #include "support/recording_platform.h"
-#include "median.h"
 
 namespace {
 
@@ -50,12 +50,13 @@ void GrowIni(const std::wstring& folder) {
         std::snprintf(section, sizeof(section),
                       "[Track%05d]\r\nName=Circuit %d\r\nBestLap=%02d:%02d.%03d\r\nBestLapDriver=Driver%d\r\n"
                       "Laps=%d\r\nRaces=%d\r\nLastPlayed=2003-%02d-%02d\r\nSetup=%d,%d,%d,%d,%d\r\n",
-                      n, n, n % 3, n % 60, (n * 37) % 1000, n % 8, 3 + n % 7, n % 50, 1 + n % 12, 1 + n % 28,
-                      n % 5, n % 4, n % 3, n % 6, n % 2);
+                      n, n, n % 3, n % 60, (n * 37) % 1000, n % 8, 3 + n % 7, n % 50, 1 + n % 12, 1 + n % 28, n % 5,
+                      n % 4, n % 3, n % 6, n % 2);
         text += section;
     }
     text += tail;
-    std::ofstream(ini.c_str(), std::ios::binary | std::ios::trunc).write(text.data(), static_cast<std::streamsize>(text.size()));
+    std::ofstream(ini.c_str(), std::ios::binary | std::ios::trunc)
+        .write(text.data(), static_cast<std::streamsize>(text.size()));
 }
 
 double Milliseconds(LARGE_INTEGER from, LARGE_INTEGER to) {

@@ -31,8 +31,8 @@ struct Target {
 };
 
 std::string Utf8(const std::wstring& text) {
-    const int length = ::WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0,
-                                             nullptr, nullptr);
+    const int length =
+        ::WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
     std::string bytes(static_cast<std::size_t>(length), '\0');
     ::WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), bytes.data(), length, nullptr,
                           nullptr);
@@ -186,10 +186,11 @@ int wmain(int argc, wchar_t** argv) {
     }
     for (const Target& t : targets) {
         const auto [low, high] = std::minmax_element(t.milliseconds.begin(), t.milliseconds.end());
-        std::printf("%s runs=%zu ms=%.1f min=%.1f max=%.1f peak_ws_kb=%.0f peak_private_kb=%.0f size=%ldx%ld caption=%s\n",
-                    Utf8(t.name).c_str(), t.milliseconds.size(), Median(t.milliseconds),
-                    t.milliseconds.empty() ? 0 : *low, t.milliseconds.empty() ? 0 : *high, Median(t.peakWorkingSetKb),
-                    Median(t.peakPrivateKb), t.size.cx, t.size.cy, Utf8(t.caption).c_str());
+        std::printf(
+            "%s runs=%zu ms=%.1f min=%.1f max=%.1f peak_ws_kb=%.0f peak_private_kb=%.0f size=%ldx%ld caption=%s\n",
+            Utf8(t.name).c_str(), t.milliseconds.size(), Median(t.milliseconds), t.milliseconds.empty() ? 0 : *low,
+            t.milliseconds.empty() ? 0 : *high, Median(t.peakWorkingSetKb), Median(t.peakPrivateKb), t.size.cx,
+            t.size.cy, Utf8(t.caption).c_str());
     }
     return ok ? 0 : 1;
 }

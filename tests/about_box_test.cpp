@@ -28,9 +28,7 @@ protected:
         Pump();
         return inFront;
     }
-    static std::size_t CountAboutBoxes() {
-        return WindowsOf(::GetCurrentThreadId(), app::Form2::kClassName).size();
-    }
+    static std::size_t CountAboutBoxes() { return WindowsOf(::GetCurrentThreadId(), app::Form2::kClassName).size(); }
 
 private:
     // The box is checked for where it stands among the windows: no other test's about

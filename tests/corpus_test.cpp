@@ -72,7 +72,8 @@ TEST_P(Corpus, ShownOrError01AndNothingLostOnAWrite) {
     }
     StartShown();
     // What the window shows is what the profile functions read.
-    EXPECT_EQ(Text(Ctl(L"lblNow3")), L" " + Profile("Misc", "ScreenshotWidth") + L"×" + Profile("Misc", "ScreenshotHeight"));
+    EXPECT_EQ(Text(Ctl(L"lblNow3")),
+              L" " + Profile("Misc", "ScreenshotWidth") + L"×" + Profile("Misc", "ScreenshotHeight"));
     EXPECT_EQ(Text(Ctl(L"lblNow2")), L" " + Profile("Replay", "Length") + L" / " + Profile("Replay", "FrameStep"));
     EXPECT_EQ(Working(L"txt9", 2), Profile("Misc", "ScreenshotFormat"));
     EXPECT_EQ(Working(L"txt1", 2), Profile("Misc", "PaletteFile"));

@@ -83,9 +83,9 @@ TEST_F(CameraTest, ArrowsStepByOneTheTroughByTenWithinTheRange) {
         int position;
     };
     const Step steps[] = {
-        {sc1, v0, Part::RightArrow, 61}, {sc1, v0, Part::RightTrough, 71}, {sc1, v0, Part::LeftArrow, 70},
-        {sc1, v0, Part::LeftTrough, 60}, {sc2, v1, Part::PageRightKey, 359}, {sc2, v1, Part::RightArrow, 359},
-        {sc3, v2, Part::PageLeftKey, 10}, {sc3, v2, Part::LeftArrow, 10},   {sc3, v2, Part::RightArrow, 11},
+        {sc1, v0, Part::RightArrow, 61},  {sc1, v0, Part::RightTrough, 71},   {sc1, v0, Part::LeftArrow, 70},
+        {sc1, v0, Part::LeftTrough, 60},  {sc2, v1, Part::PageRightKey, 359}, {sc2, v1, Part::RightArrow, 359},
+        {sc3, v2, Part::PageLeftKey, 10}, {sc3, v2, Part::LeftArrow, 10},     {sc3, v2, Part::RightArrow, 11},
     };
     for (const Step& s : steps) {
         SCOPED_TRACE(testing::Message() << "bar row " << s.bar << " to " << s.position);

@@ -6,7 +6,6 @@
 namespace pelkor::test {
 namespace {
 
-
 class EditorsFileTest : public FormTest {};
 
 TEST_F(EditorsFileTest, MissingFileOrSectionGetsJustWhatWasWritten) {
@@ -118,8 +117,8 @@ TEST_F(EditorsFileTest, EveryEditorKeepsWhatItDoesNotKnow) {
     // Comments and sections are still there, in their order.
     const std::string bytes = game_.ReadIniBytes();
     std::size_t at = 0;
-    for (const char* line : {"; gr.ini", "[Misc]", "; speed", "[Sound]", "; \x89\xb9\x97\xca", "[Replay]",
-                             "[Viewport]", "[Graphics]", "[Extra]"}) {
+    for (const char* line : {"; gr.ini", "[Misc]", "; speed", "[Sound]", "; \x89\xb9\x97\xca", "[Replay]", "[Viewport]",
+                             "[Graphics]", "[Extra]"}) {
         const std::size_t found = bytes.find(line, at);
         EXPECT_NE(found, std::string::npos) << line << " missing or out of order";
         if (found != std::string::npos) at = found;

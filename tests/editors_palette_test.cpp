@@ -6,7 +6,6 @@
 namespace pelkor::test {
 namespace {
 
-
 class PaletteTest : public FormTest {
 protected:
 };

@@ -6,7 +6,6 @@
 namespace pelkor::test {
 namespace {
 
-
 class ReplayTest : public FormTest {
 protected:
     void TypeLimits(const std::wstring& length, const std::wstring& step) {
@@ -82,12 +81,9 @@ TEST_F(ReplayTest, TextThatIsNotANumberRestoresTheBoxesAndWritesNothing) {
         const wchar_t* lengthAfter;  // the step box always goes back to the file's value
     };
     const Case cases[] = {
-        {L"", L"5", L"1234"},
-        {L"abc", L"5", L"1234"},
-        {L"1e400", L"5", L"1234"},  // beyond a double
+        {L"", L"5", L"1234"},       {L"abc", L"5", L"1234"},  {L"1e400", L"5", L"1234"},  // beyond a double
         {L"12.9", L"abc", L"12.9"},  // the length box keeps what was typed
-        {L"30001", L"", L"1234"},
-        {L"45", L"1e400", L"45"},
+        {L"30001", L"", L"1234"},   {L"45", L"1e400", L"45"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::PrintToString(std::wstring(c.length) + L" / " + c.step));
@@ -129,9 +125,9 @@ TEST_F(ReplayTest, AnyEditorsRefreshReplacesTypedText) {
     game_.AddPalette(L"night.pal");
     StartShown();
     ChooseFile(L"night.pal");
-    for (std::size_t row : {Ctl(L"Option1", 3), Ctl(L"Option2", 1), Ctl(L"Option3", 1), Ctl(L"Option4", 1),
-                            Ctl(L"Option5", 0), Ctl(L"Command1"), Ctl(L"Command2"), Ctl(L"Command6"),
-                            Ctl(L"Command7")}) {
+    for (std::size_t row :
+         {Ctl(L"Option1", 3), Ctl(L"Option2", 1), Ctl(L"Option3", 1), Ctl(L"Option4", 1), Ctl(L"Option5", 0),
+          Ctl(L"Command1"), Ctl(L"Command2"), Ctl(L"Command6"), Ctl(L"Command7")}) {
         SCOPED_TRACE(testing::PrintToString(std::wstring(app::kForm1Design[row].name)));
         TypeLimits(L"999", L"9");
         Click(row);

@@ -1,11 +1,11 @@
 // What the program does when the game folder itself is odd: held files, folders in the
 // place of files, thousands of palettes, unusual paths and the root of a drive.
+#include <cstdlib>
+
 #include "support/form_fixture.h"
 #include "support/ini_checks.h"
 #include "win/handles.h"
 #include "win/text.h"
-
-#include <cstdlib>
 
 namespace pelkor::test {
 namespace {
@@ -106,7 +106,8 @@ TEST_F(OddFolder, RootOfADrive) {
     ::CreateDirectoryW((root + L"Palettes").c_str(), nullptr);
     {
         const std::string bytes = IniBytes(TypicalIni());
-        win::UniqueFile file(::CreateFileW((root + L"gr.ini").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+        win::UniqueFile file(
+            ::CreateFileW((root + L"gr.ini").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
         ASSERT_TRUE(file);
         DWORD written = 0;
         ::WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);

@@ -140,8 +140,10 @@ TEST_F(HoverTest, HelpBubbleComesAfterARestAndGoesOnAPressOrWhenThePointerLeaves
     const auto settle = std::chrono::milliseconds(150);
 
     // The pointer comes to the button from the window's surface, as a hand would move it.
-    holdAt(off, [] { return false; }, settle);
-    holdAt(on, [] { return false; }, settle);
+    holdAt(
+        off, [] { return false; }, settle);
+    holdAt(
+        on, [] { return false; }, settle);
     MoveOver(button);
     EXPECT_FALSE(shown()) << "not before the pointer has rested";
     ASSERT_TRUE(holdAt(on, shown, std::chrono::seconds(3)));
@@ -155,9 +157,11 @@ TEST_F(HoverTest, HelpBubbleComesAfterARestAndGoesOnAPressOrWhenThePointerLeaves
     MoveOver(button);
     EXPECT_FALSE(holdAt(on, shown, std::chrono::milliseconds(1500))) << "a press answers it for this visit";
 
-    holdAt(off, [] { return false; }, settle);
+    holdAt(
+        off, [] { return false; }, settle);
     MoveOverSurface();
-    holdAt(on, [] { return false; }, settle);
+    holdAt(
+        on, [] { return false; }, settle);
     MoveOver(button);
     ASSERT_TRUE(holdAt(on, shown, std::chrono::seconds(3)));
     // Out of the window, which then hears nothing of the pointer.
@@ -189,8 +193,8 @@ TEST_F(HoverTest, EveryControlAnswersForItsOwnArea) {
     ::SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     for (std::size_t row = 0; row < app::kForm1.size(); ++row) {
         if (app::kForm1Design[row].Has(win::flag::Hidden)) continue;
-        SCOPED_TRACE(std::wstring(app::kForm1Design[row].name) + L"(" +
-                     std::to_wstring(app::kForm1Design[row].index) + L")");
+        SCOPED_TRACE(std::wstring(app::kForm1Design[row].name) + L"(" + std::to_wstring(app::kForm1Design[row].index) +
+                     L")");
         POINT at = PointOf(row);
         ::ClientToScreen(window, &at);
         EXPECT_EQ(::WindowFromPoint(at), Control(row));

@@ -16,7 +16,8 @@ app::Form2* ShownFormTest::OpenAboutBox() {
 
 LinkLook LookOf(HWND label) {
     HDC dc = ::CreateCompatibleDC(nullptr);
-    ::SendMessageW(::GetParent(label), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(label));
+    ::SendMessageW(::GetParent(label), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                   reinterpret_cast<LPARAM>(label));
     const COLORREF text = ::GetTextColor(dc);
     ::DeleteDC(dc);
     LOGFONTW font{};

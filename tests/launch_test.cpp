@@ -6,13 +6,12 @@
 #include <sstream>
 #include <vector>
 
-#include "platform/platform.h"
 #include "launch_support.h"
+#include "platform/platform.h"
 #include "support/ini_checks.h"
 
 namespace pelkor::test {
 namespace {
-
 
 class LauncherTest : public ShownFormTest {
 protected:

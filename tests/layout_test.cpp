@@ -149,7 +149,8 @@ TEST_F(LayoutTest, HighContrastTakesTheSystemsColoursAndGivesThemBack) {
     HWND homeLink = about->Control(app::AboutCtl(L"Label4"));
     auto aboutColours = [&] {
         HDC dc = ::CreateCompatibleDC(nullptr);
-        ::SendMessageW(about->hwnd(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(homeLink));
+        ::SendMessageW(about->hwnd(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                       reinterpret_cast<LPARAM>(homeLink));
         const std::pair colours{::GetTextColor(dc), ::GetBkColor(dc)};
         ::DeleteDC(dc);
         return colours;
@@ -212,9 +213,9 @@ TEST_F(LayoutTest, TabWalksTheDesignedOrderStartingAtCommand1) {
     EXPECT_EQ(::GetFocus(), Control(Ctl(L"Command1")));
     // Option groups are entered at their selected button.
     const std::size_t expected[] = {
-        Ctl(L"Command1"), Ctl(L"Command2"), Ctl(L"Command5"), Ctl(L"Command8"), Ctl(L"Sc1"),
-        Ctl(L"Sc2"), Ctl(L"Sc3"), Ctl(L"Command6"), Ctl(L"Command7"), Ctl(L"Command3"),
-        Ctl(L"Command4"), Ctl(L"File1"), Ctl(L"Option2", 2), Ctl(L"Option3", 0), Ctl(L"Option4", 0),
+        Ctl(L"Command1"), Ctl(L"Command2"), Ctl(L"Command5"),   Ctl(L"Command8"),   Ctl(L"Sc1"),
+        Ctl(L"Sc2"),      Ctl(L"Sc3"),      Ctl(L"Command6"),   Ctl(L"Command7"),   Ctl(L"Command3"),
+        Ctl(L"Command4"), Ctl(L"File1"),    Ctl(L"Option2", 2), Ctl(L"Option3", 0), Ctl(L"Option4", 0),
         Ctl(L"txt12", 2), Ctl(L"txt12", 3), Ctl(L"Option1", 0), Ctl(L"Option5", 1), Ctl(L"Command9"),
         Ctl(L"lblLink1"), Ctl(L"Command1"),
     };
@@ -257,7 +258,8 @@ TEST_F(LayoutTest, AnotherMonitorsScaleGivesTheDesignedSizesAndTheBubbleItsFont)
     const int to = form().Dpi() * 3 / 2;
     auto askedSize = [to](HWND window) {
         SIZE size{};
-        EXPECT_TRUE(::SendMessageW(window, win::kGetDpiScaledSize, static_cast<WPARAM>(to), reinterpret_cast<LPARAM>(&size)));
+        EXPECT_TRUE(
+            ::SendMessageW(window, win::kGetDpiScaledSize, static_cast<WPARAM>(to), reinterpret_cast<LPARAM>(&size)));
         return size;
     };
     auto outerFor = [to](HWND window, int clientWidth, int clientHeight) {

@@ -1,8 +1,8 @@
 // The palette list is read from the folder on every refresh; a list that already shows
 // the folder's files is left as it is, with the chosen file still selected.
-#include "support/form_fixture.h"
-
 #include <vector>
+
+#include "support/form_fixture.h"
 
 namespace pelkor::test {
 namespace {

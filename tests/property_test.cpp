@@ -1,5 +1,6 @@
 // Nothing is lost: thousands of random editor actions on a file full of unknown
 // sections, keys and comments, each compared byte for byte with a model of the file.
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <random>
@@ -7,8 +8,6 @@
 #include "support/expected_messages.h"
 #include "support/form_fixture.h"
 #include "win/text.h"
-
-#include <algorithm>
 
 namespace pelkor::test {
 namespace {
@@ -83,7 +82,8 @@ protected:
     // The box the action must have shown, if any, and no other.
     void ExpectBox(const wchar_t* title) {
         if (!title) {
-            ASSERT_TRUE(platform_.boxes.empty()) << "unexpected box " << testing::PrintToString(platform_.boxes[0].title);
+            ASSERT_TRUE(platform_.boxes.empty())
+                << "unexpected box " << testing::PrintToString(platform_.boxes[0].title);
         } else {
             ASSERT_EQ(platform_.boxes.size(), 1u) << "action " << action_;
             EXPECT_EQ(platform_.boxes[0].title, title);
@@ -119,8 +119,8 @@ TEST_F(NothingLost, ThousandsOfRandomEditorActions) {
 
     const std::size_t bars[] = {Ctl(L"Sc1"), Ctl(L"Sc2"), Ctl(L"Sc3")};
     const int low[] = {0, 0, 10}, high[] = {359, 359, 255};
-    const wchar_t* lengths[] = {L"0", L"30000", L"30001", L"-1", L"12.9", L" 45 ", L"007", L"abc", L"",
-                                L"1e3", L"600", L"-0.5", L"29999.99", L"3e4", L"1e5", L"1 2"};
+    const wchar_t* lengths[] = {L"0", L"30000", L"30001", L"-1",   L"12.9",     L" 45 ", L"007", L"abc",
+                                L"",  L"1e3",   L"600",   L"-0.5", L"29999.99", L"3e4",  L"1e5", L"1 2"};
     const wchar_t* steps[] = {L"0", L"30", L"31", L"5", L"2.5", L"abc", L"", L"-3", L"30.5", L"7", L"+4"};
     const char* memory[] = {"autodetect", "4000", "8000", "16000", "32000", "64000", "128000", "256000", "512000"};
     const char* widths[] = {"320", "512", "640", "800", "1024"};

@@ -28,7 +28,7 @@ protected:
 
 TEST_F(ReadOnlyFile, EveryWritingHandlerReportsTheRefusal) {
     const std::size_t clicks[] = {Ctl(L"Option1", 3), Ctl(L"Option2", 4), Ctl(L"Option3", 1), Ctl(L"Option4", 1),
-                                  Ctl(L"Option5", 0), Ctl(L"Command5"),    Ctl(L"Command8"),    Ctl(L"Command6"),
+                                  Ctl(L"Option5", 0), Ctl(L"Command5"),   Ctl(L"Command8"),   Ctl(L"Command6"),
                                   Ctl(L"Command7"),   Ctl(L"Command2")};
     for (std::size_t row : clicks) {
         SCOPED_TRACE(testing::Message() << "row " << row);

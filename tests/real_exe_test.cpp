@@ -41,7 +41,8 @@ TEST_F(RealExe, OpensCentredWithTheSettingsAndClosesWritingNothing) {
     pelkor_.Launch(game_.path());
     HWND window = nullptr;
     ASSERT_TRUE(WaitFor([&] { return (window = pelkor_.MainWindow()) != nullptr; }));
-    const auto startUp = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - started);
+    const auto startUp =
+        std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - started);
     std::printf("start-up until the window is shown and waits for input: %lld ms\n",
                 static_cast<long long>(startUp.count()));
 

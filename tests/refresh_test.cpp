@@ -22,8 +22,8 @@ TEST_F(RefreshTest, TypicalFileFillsEveryDisplayAndChangesNothing) {
     EXPECT_EQ(Text(Ctl(L"lblNow")), L" gr.pal");
     EXPECT_EQ(Text(Ctl(L"lblNow2")), L" 600 / 5");
     EXPECT_EQ(Text(Ctl(L"lblNow3")), L" 1024×480");
-    EXPECT_EQ(Text(Ctl(L"lblNow4")), std::wstring(L" 上下 default") + kCameraJoin + L"左右 default" + kCameraJoin +
-                                         L"拡大 default");
+    EXPECT_EQ(Text(Ctl(L"lblNow4")),
+              std::wstring(L" 上下 default") + kCameraJoin + L"左右 default" + kCameraJoin + L"拡大 default");
     EXPECT_EQ(Text(Ctl(L"lblNow5")), L" ON");
     EXPECT_EQ(Text(Ctl(L"lblNow6")), L" ON");
     EXPECT_EQ(Text(Ctl(L"lblNow7")), L" 自動検知");
@@ -82,8 +82,11 @@ TEST_F(RefreshTest, ScreenshotWidthChoosesTheOptionAlone) {
         const wchar_t* caption;
     };
     const Case cases[] = {
-        {"700", "525", 0, L" 700×525"},  {"640.4", "480", 2, L" 640.4×480"}, {"800", "480", 3, L" 800×480"},
-        {"640.5", "1", 2, L" 640.5×1"},  {"1023.5", "x", 4, L" 1023.5×x"},
+        {"700", "525", 0, L" 700×525"},
+        {"640.4", "480", 2, L" 640.4×480"},
+        {"800", "480", 3, L" 800×480"},
+        {"640.5", "1", 2, L" 640.5×1"},
+        {"1023.5", "x", 4, L" 1023.5×x"},
         {" 512 ", "", 1, L" 512×"},  // the profile functions drop blanks around a value
     };
     for (const Case& c : cases) {
@@ -150,7 +153,9 @@ TEST_F(RefreshTest, SwitchesFollowTheirOwnSenseAndIgnoreOtherNumbers) {
         game_.WriteIni(TypicalIniWith(c.key, c.value));
         StartShown();
         const std::wstring label(c.label);
-        std::size_t row = label == L"lblNow5" ? Ctl(L"lblNow5") : label == L"lblNow6" ? Ctl(L"lblNow6") : Ctl(L"lblNow8");
+        std::size_t row = label == L"lblNow5"   ? Ctl(L"lblNow5")
+                          : label == L"lblNow6" ? Ctl(L"lblNow6")
+                                                : Ctl(L"lblNow8");
         EXPECT_EQ(Text(row), c.caption);
         EXPECT_EQ(SelectedOption(c.group), c.option);
         app_.reset();
@@ -163,9 +168,8 @@ TEST_F(RefreshTest, VideoMemoryMatchesWholeExactTextsOnly) {
         const wchar_t* caption;
         int option;
     };
-    const Case cases[] = {{"64000", L" 64", 5},      {"4000", L" 4", 1}, {"512000", L" 512", 8},
-                          {"65536", L"", 0},         {"AUTODETECT", L"", 0}, {"4000.0", L"", 0},
-                          {"4096", L"", 0},          {"", L"", 0}};
+    const Case cases[] = {{"64000", L" 64", 5},   {"4000", L" 4", 1}, {"512000", L" 512", 8}, {"65536", L"", 0},
+                          {"AUTODETECT", L"", 0}, {"4000.0", L"", 0}, {"4096", L"", 0},       {"", L"", 0}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.value);
         game_.WriteIni(TypicalIniWith("VideoMemory", c.value));
@@ -229,8 +233,8 @@ TEST_F(RefreshTest, FileLockedByAnotherProgramForAMomentIsWaitedFor) {
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION started{};
-    ASSERT_TRUE(::CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                                 &started));
+    ASSERT_TRUE(
+        ::CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &started));
     win::UniqueHandle locker(started.hProcess);
     win::UniqueHandle thread(started.hThread);
     HANDLE either[] = {locked.get(), locker.get()};

@@ -5,7 +5,6 @@
 namespace pelkor::test {
 namespace {
 
-
 class StartupFailureTest : public FormTest {
 protected:
     // Starts, expecting error No.01 and the end of the program with the window never shown.
@@ -33,11 +32,21 @@ TEST_F(StartupFailureTest, ValuesThatCannotBeShown) {
         const char* value;  // null: the line is removed
     };
     const Case cases[] = {
-        {"ScreenshotWidth", nullptr}, {"ScreenshotWidth", ""},       {"ScreenshotWidth", "abc"},
-        {"ScreenshotWidth", "32768"}, {"ScreenshotWidth", "32767.5"}, {"ScreenshotWidth", "1,024"},
-        {"ViewAngle", "360"},         {"ViewAngle", "-1"},            {"ViewAngle", "Default"},
-        {"Rotation", ""},             {"Zoom", "5"},                  {"Zoom", "300"},
-        {"Zoom", "9.4"},              {"FasterTrackPreview", nullptr}, {"TyreAutoSort", "yes"},
+        {"ScreenshotWidth", nullptr},
+        {"ScreenshotWidth", ""},
+        {"ScreenshotWidth", "abc"},
+        {"ScreenshotWidth", "32768"},
+        {"ScreenshotWidth", "32767.5"},
+        {"ScreenshotWidth", "1,024"},
+        {"ViewAngle", "360"},
+        {"ViewAngle", "-1"},
+        {"ViewAngle", "Default"},
+        {"Rotation", ""},
+        {"Zoom", "5"},
+        {"Zoom", "300"},
+        {"Zoom", "9.4"},
+        {"FasterTrackPreview", nullptr},
+        {"TyreAutoSort", "yes"},
         {"AlternativeSpeedSetting", "1e10"},
     };
     for (const Case& c : cases) {

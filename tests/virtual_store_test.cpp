@@ -1,9 +1,10 @@
 // A game installed under Program Files: once the game has written gr.ini there, Windows
 // keeps its writes in a per-user copy, and the game reads that copy from then on.
+#include "settings/virtual_store.h"
+
 #include <fstream>
 #include <iterator>
 
-#include "settings/virtual_store.h"
 #include "support/form_fixture.h"
 #include "support/ini_checks.h"
 

@@ -1,12 +1,13 @@
 // The help button, the palette link and the about box's home-page label open their
 // pages in the user's browser, or say that they could not.
+#include "core/web_pages.h"
+
 #include <fstream>
 #include <iterator>
 #include <thread>
 
-#include "platform/platform.h"
-#include "core/web_pages.h"
 #include "launch_support.h"
+#include "platform/platform.h"
 #include "support/expected_messages.h"
 
 namespace pelkor::test {
@@ -40,8 +41,8 @@ TEST_F(WebPagesTest, EachClickAsksForItsOwnPageOnce) {
     ClickLink(Control(Ctl(L"lblLink1")));
     ClickLink(HomeLink());
 
-    const std::vector<std::wstring> expected{PageAddress(kHelpPage), PageAddress(kHelpPage),
-                                             PageAddress(kPalettePage), PageAddress(kHomePage)};
+    const std::vector<std::wstring> expected{PageAddress(kHelpPage), PageAddress(kHelpPage), PageAddress(kPalettePage),
+                                             PageAddress(kHomePage)};
     EXPECT_EQ(platform_.pages, expected);
     EXPECT_TRUE(platform_.boxes.empty());
     EXPECT_EQ(Text(Ctl(L"lblMes")), message) << "a click is no mouse move";

@@ -60,8 +60,7 @@ void Application::SystemChanged(bool colours) {
     if (!changed && !colours) return;
     for (win::Window* window : {static_cast<win::Window*>(form1_.get()), static_cast<win::Window*>(form2_.get())}) {
         if (window && window->IsAlive()) {
-            ::RedrawWindow(window->hwnd(), nullptr, nullptr,
-                           RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+            ::RedrawWindow(window->hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
         }
     }
 }

@@ -5,7 +5,7 @@ namespace pelkor::core {
 const std::wstring* WorkingStrip::Box(std::wstring_view array, int index) const {
     auto at = [&](const auto& boxes) -> const std::wstring* {
         return index >= 0 && static_cast<std::size_t>(index) < boxes.size() ? &boxes[static_cast<std::size_t>(index)]
-                                                                             : nullptr;
+                                                                            : nullptr;
     };
     if (array == L"Text1") return &Text1;
     if (array == L"txt1") return at(txt1);

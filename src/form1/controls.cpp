@@ -1,10 +1,9 @@
 // What the main window's handlers share: the state of its controls, read and set, and
 // the palette list kept in step with its folder.
-#include "form1/form1.h"
-
 #include <algorithm>
 #include <vector>
 
+#include "form1/form1.h"
 #include "win/failure.h"
 
 namespace pelkor::app {
@@ -98,7 +97,8 @@ std::wstring Form1::SelectedPalette() const {
     HWND list = controls_[Ctl(L"File1")];
     const LRESULT selected = ::SendMessageW(list, LB_GETCURSEL, 0, 0);
     if (selected == LB_ERR) return {};
-    std::wstring name(static_cast<std::size_t>(::SendMessageW(list, LB_GETTEXTLEN, static_cast<WPARAM>(selected), 0)) + 1, L'\0');
+    std::wstring name(
+        static_cast<std::size_t>(::SendMessageW(list, LB_GETTEXTLEN, static_cast<WPARAM>(selected), 0)) + 1, L'\0');
     name.resize(static_cast<std::size_t>(
         ::SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(selected), reinterpret_cast<LPARAM>(name.data()))));
     return name;
@@ -143,14 +143,14 @@ void Form1::ListPalettes(HWND list, const std::wstring& folder) {
     std::vector<std::wstring> names;
     WIN32_FIND_DATAW found{};
     const std::wstring pattern = folder + L"\\*.pal";
-    win::UniqueFind find(::FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &found, FindExSearchNameMatch,
-                                            nullptr, 0));
+    win::UniqueFind find(
+        ::FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &found, FindExSearchNameMatch, nullptr, 0));
     if (find) {
         do {
             // "*.pal" also matches longer extensions through their short names; list only real .pal files.
             const std::wstring name = found.cFileName;
-            const bool isPal = name.size() > 4 && ::CompareStringOrdinal(name.c_str() + name.size() - 4, 4, L".pal",
-                                                                         4, TRUE) == CSTR_EQUAL;
+            const bool isPal = name.size() > 4 && ::CompareStringOrdinal(name.c_str() + name.size() - 4, 4, L".pal", 4,
+                                                                         TRUE) == CSTR_EQUAL;
             if (isPal && !(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(name);
         } while (::FindNextFileW(find.get(), &found));
     }
@@ -160,8 +160,8 @@ void Form1::ListPalettes(HWND list, const std::wstring& folder) {
     std::vector<std::wstring> shown(static_cast<std::size_t>(std::max<LRESULT>(0, count)));
     for (std::size_t i = 0; i < shown.size(); ++i) {
         shown[i].resize(static_cast<std::size_t>(::SendMessageW(list, LB_GETTEXTLEN, i, 0)) + 1);
-        shown[i].resize(static_cast<std::size_t>(
-            ::SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(shown[i].data()))));
+        shown[i].resize(
+            static_cast<std::size_t>(::SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(shown[i].data()))));
     }
     std::sort(names.begin(), names.end());
     std::sort(shown.begin(), shown.end());

@@ -20,8 +20,7 @@ HICON LoadProgramIcon(int size) {
 }  // namespace
 
 Form1::Form1(platform::Host& host)
-    : FormWindow(kForm1, Ctl(L"lblLink1"), host.language(), host.colours(), kLinkHighlight,
-                 host.platform().Dpi()),
+    : FormWindow(kForm1, Ctl(L"lblLink1"), host.language(), host.colours(), kLinkHighlight, host.platform().Dpi()),
       host_(host) {}
 
 Form1::~Form1() { Destroy(); }
@@ -34,7 +33,8 @@ void Form1::Load() {
     const SIZE size = OuterSize(win::SystemDpi());
     const POINT at = win::CentredOnPrimaryMonitor(size);
     const RECT place{at.x, at.y, at.x + size.cx, at.y + size.cy};
-    if (!CreateHidden(kClassName, std::wstring(kForm1Caption.In(TextLanguage())).c_str(), kStyle, kExStyle, &place)) return;
+    if (!CreateHidden(kClassName, std::wstring(kForm1Caption.In(TextLanguage())).c_str(), kStyle, kExStyle, &place))
+        return;
     icon_.reset(LoadProgramIcon(32));
     smallIcon_.reset(LoadProgramIcon(16));
     ::SendMessageW(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_.get()));
@@ -76,9 +76,7 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_HSCROLL:
             if (lParam) OnScroll(reinterpret_cast<HWND>(lParam), LOWORD(wParam));
             return 0;
-        case WM_MOUSEMOVE:
-            Form_MouseMove();
-            return 0;
+        case WM_MOUSEMOVE: Form_MouseMove(); return 0;
         default: return FormWindow::HandleMessage(message, wParam, lParam);
     }
 }
@@ -133,9 +131,9 @@ void Form1::OnDestroyed() { host_.WindowClosed(); }
 SIZE Form1::OuterSize(int dpi) {
     // The outer width cuts the window off right of the visible layout; the height
     // stays as designed.
-    const SIZE designed = win::OuterSizeFor(
-        {win::TwipsToPixels(kDesignClientWidth, dpi), win::TwipsToPixels(kDesignClientHeight, dpi)}, kStyle,
-        kExStyle, dpi);
+    const SIZE designed =
+        win::OuterSizeFor({win::TwipsToPixels(kDesignClientWidth, dpi), win::TwipsToPixels(kDesignClientHeight, dpi)},
+                          kStyle, kExStyle, dpi);
     return {win::TwipsToPixels(kShownOuterWidth, dpi), designed.cy};
 }
 
@@ -160,7 +158,8 @@ void Form1::CreateControls() {
         const bool continuesGroup = entry.kind == Kind::Option && entry.name == previousOptionGroup;
         HWND control = AddControl(row, !continuesGroup);
         previousOptionGroup = entry.kind == Kind::Option ? entry.name : std::wstring_view{};
-        if (entry.kind == Kind::Option && entry.Has(flag::Selected)) ::SendMessageW(control, BM_SETCHECK, BST_CHECKED, 0);
+        if (entry.kind == Kind::Option && entry.Has(flag::Selected))
+            ::SendMessageW(control, BM_SETCHECK, BST_CHECKED, 0);
         if (entry.kind == Kind::ScrollBar) {
             // Range and place in one call: as two calls they cost Wine some 2.5 ms of start-up
             // for the three bars, against a tenth of that now.
@@ -280,9 +279,9 @@ void Form1::OnDrawItem(const DRAWITEMSTRUCT& item) {
     } else if (entry.kind == Kind::Picture) {
         const RECT& r = item.rcItem;
         if (!mascot_) {
-            mascot_.reset(static_cast<HICON>(::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(entry.image),
-                                                          IMAGE_ICON, r.right - r.left, r.bottom - r.top,
-                                                          LR_DEFAULTCOLOR)));
+            mascot_.reset(
+                static_cast<HICON>(::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(entry.image), IMAGE_ICON,
+                                                r.right - r.left, r.bottom - r.top, LR_DEFAULTCOLOR)));
         }
         win::DrawPicture(item, mascot_.get());
     }

@@ -31,22 +31,23 @@ inline constexpr int kDesignClientWidth = 10170;
 inline constexpr int kDesignClientHeight = 6705;
 inline constexpr int kShownOuterWidth = 5790;
 
-inline constexpr win::Text kForm1Caption{L"Pelkor(ぺるこる)  v" PELKOR_VERSION_SHOWN, L"Pelkor  v" PELKOR_VERSION_SHOWN};
+inline constexpr win::Text kForm1Caption{L"Pelkor(ぺるこる)  v" PELKOR_VERSION_SHOWN,
+                                         L"Pelkor  v" PELKOR_VERSION_SHOWN};
 
 // A camera bar's range and resting place, as the rules know them.
 constexpr ScrollRange BarRange(std::size_t bar) {
     return {core::kCameraBars[bar].min, core::kCameraBars[bar].max, core::kCameraBars[bar].start};
 }
 
-constexpr ControlRow V(std::wstring_view name, std::wstring_view frame, int left, int top, int width,
-                        int height, win::Text caption, unsigned flags = flag::Border) {
-    return {Kind::ValueLabel, name, -1, frame, caption, left, top, width, height, kValueText, kValueBack,
-            FontId::Default, 0, flags};
+constexpr ControlRow V(std::wstring_view name, std::wstring_view frame, int left, int top, int width, int height,
+                       win::Text caption, unsigned flags = flag::Border) {
+    return {Kind::ValueLabel, name,       -1,         frame,           caption, left, top, width,
+            height,           kValueText, kValueBack, FontId::Default, 0,       flags};
 }
-constexpr ControlRow Opt(std::wstring_view name, int index, std::wstring_view frame, win::Text caption,
-                          int left, int top, int width, int height, int tab, unsigned flags = 0) {
-    return {Kind::Option, name, index, frame, caption, left, top, width, height, kDarkText, win::kNoColour,
-            FontId::Default, tab, flags};
+constexpr ControlRow Opt(std::wstring_view name, int index, std::wstring_view frame, win::Text caption, int left,
+                         int top, int width, int height, int tab, unsigned flags = 0) {
+    return {Kind::Option, name,   index,     frame,          caption,         left, top,
+            width,        height, kDarkText, win::kNoColour, FontId::Default, tab,  flags};
 }
 
 // clang-format off

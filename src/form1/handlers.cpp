@@ -23,8 +23,7 @@ void Form1::Option5_Click(short index) { Write(core::ChooseSwitch(core::kAlterna
 
 // Replay limits: the boxes take what the check made of them, written or not.
 void Form1::Command5_Click() {
-    const core::ReplayEdit edit =
-        core::ApplyReplayLimits(Caption(Ctl(L"txt12", 2)), Caption(Ctl(L"txt12", 3)), strip_);
+    const core::ReplayEdit edit = core::ApplyReplayLimits(Caption(Ctl(L"txt12", 2)), Caption(Ctl(L"txt12", 3)), strip_);
     SetCaption(Ctl(L"txt12", 2), edit.length);
     SetCaption(Ctl(L"txt12", 3), edit.step);
     Write(edit.edit);

@@ -78,9 +78,7 @@ LRESULT Form2::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 ::SendMessageW(hwnd(), WM_CLOSE, 0, 0);  // Esc closes the box, as its close box does
             }
             return 0;
-        case WM_MOUSEMOVE:
-            Form_MouseMove();
-            return 0;
+        case WM_MOUSEMOVE: Form_MouseMove(); return 0;
         default: return FormWindow::HandleMessage(message, wParam, lParam);
     }
 }
@@ -120,8 +118,7 @@ void Form2::OnDrawItem(const DRAWITEMSTRUCT& item) {
     const RECT& r = item.rcItem;
     if (!icon_) {
         icon_.reset(static_cast<HICON>(::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kProgramIcon),
-                                                    IMAGE_ICON, r.right - r.left, r.bottom - r.top,
-                                                    LR_DEFAULTCOLOR)));
+                                                    IMAGE_ICON, r.right - r.left, r.bottom - r.top, LR_DEFAULTCOLOR)));
     }
     win::DrawPicture(item, icon_.get());
 }

@@ -1,7 +1,6 @@
-#include "platform/platform.h"
-
 #include <objbase.h>
 
+#include "platform/platform.h"
 #include "win/handles.h"
 
 namespace pelkor::platform {
@@ -42,9 +41,8 @@ DWORD RealPlatform::ExecuteInShell(SHELLEXECUTEINFOW& info) {
     const auto uninitialize = com_.Get<decltype(::CoUninitialize)>("CoUninitialize");
     const auto execute = shell_.Get<decltype(::ShellExecuteExW)>("ShellExecuteExW");
     if (!execute) return ERROR_PROC_NOT_FOUND;
-    const HRESULT com = initialize && uninitialize
-                            ? initialize(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE)
-                            : E_NOTIMPL;
+    const HRESULT com =
+        initialize && uninitialize ? initialize(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE) : E_NOTIMPL;
     info.cbSize = sizeof(info);
     // The result must say whether the program was started, and the shell must not show
     // a box of its own: the program reports the failure itself.
@@ -86,7 +84,7 @@ DWORD RealPlatform::StartProgram(const std::wstring& application, const std::wst
 
 DWORD RealPlatform::StartThroughShell(HWND owner, const std::wstring& application, const std::wstring& folder) {
     SHELLEXECUTEINFOW info{};
-    info.hwnd = owner;  // the consent prompt belongs to this window
+    info.hwnd = owner;                  // the consent prompt belongs to this window
     info.lpFile = application.c_str();  // the default verb, as a double-click
     info.lpDirectory = folder.c_str();
     info.nShow = SW_SHOWNORMAL;

@@ -45,8 +45,8 @@ void WriteSetting(IniState& state, const std::wstring& programDirectory, std::ws
     const std::string ansiKey = win::ToAnsi(state.IniKey);
     const std::string ansiValue = win::ToAnsi(state.IniValue);
     const std::string ansiFile = win::ToAnsi(state.IniFileName);
-    state.IniResult = ::WritePrivateProfileStringA(ansiSection.c_str(), ansiKey.c_str(), ansiValue.c_str(),
-                                                   ansiFile.c_str());
+    state.IniResult =
+        ::WritePrivateProfileStringA(ansiSection.c_str(), ansiKey.c_str(), ansiValue.c_str(), ansiFile.c_str());
     // A refused write (read-only file, file held open, full disk) must not pass for success.
     if (!state.IniResult) throw RuntimeFailure("gr.ini could not be written");
 }

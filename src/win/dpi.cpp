@@ -84,8 +84,7 @@ POINT CentredOn(HMONITOR monitor, SIZE size) {
     info.cbSize = sizeof(info);
     ::GetMonitorInfoW(monitor, &info);
     const RECT& area = info.rcWork;
-    return {area.left + ((area.right - area.left) - size.cx) / 2,
-            area.top + ((area.bottom - area.top) - size.cy) / 2};
+    return {area.left + ((area.right - area.left) - size.cx) / 2, area.top + ((area.bottom - area.top) - size.cy) / 2};
 }
 
 }  // namespace

@@ -1,9 +1,9 @@
 #include "win/form_design.h"
 
-#include "win/dpi.h"
-
 #include <algorithm>
 #include <string>
+
+#include "win/dpi.h"
 
 namespace pelkor::win {
 namespace {
@@ -37,8 +37,7 @@ ClassAndStyle ClassFor(const ControlRow& entry) {
         case Kind::ScrollBar: return {L"SCROLLBAR", SBS_HORZ, 0};
         case Kind::FileList:
             return {L"LISTBOX", LBS_NOTIFY | LBS_SORT | LBS_NOINTEGRALHEIGHT | WS_VSCROLL, WS_EX_CLIENTEDGE};
-        case Kind::Picture:
-            return {L"STATIC", static_cast<DWORD>(entry.image ? SS_OWNERDRAW : SS_LEFT), 0};
+        case Kind::Picture: return {L"STATIC", static_cast<DWORD>(entry.image ? SS_OWNERDRAW : SS_LEFT), 0};
     }
     return {L"STATIC", 0, 0};
 }
@@ -121,8 +120,8 @@ HWND CreateControl(HWND parent, Design design, std::size_t row, int dpi, Languag
     if (startsGroup) style |= WS_GROUP;
     const RECT r = PixelRect(design, row, dpi);
     const std::wstring caption(entry.caption.In(language));
-    return ::CreateWindowExW(cs.exStyle, cs.className, caption.c_str(), style, r.left, r.top,
-                             r.right - r.left, r.bottom - r.top, parent,
+    return ::CreateWindowExW(cs.exStyle, cs.className, caption.c_str(), style, r.left, r.top, r.right - r.left,
+                             r.bottom - r.top, parent,
                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + row)),
                              ::GetModuleHandleW(nullptr), nullptr);
 }

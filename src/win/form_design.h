@@ -93,7 +93,6 @@ std::vector<std::size_t> ZOrder(Design design);
 
 // Creates the child control of a row (hidden layout aside, nothing else is set). A new
 // child goes below its siblings, so creating rows in ZOrder gives the tab order.
-HWND CreateControl(HWND parent, Design design, std::size_t row, int dpi, Language language,
-                   bool startsGroup = false);
+HWND CreateControl(HWND parent, Design design, std::size_t row, int dpi, Language language, bool startsGroup = false);
 
 }  // namespace pelkor::win

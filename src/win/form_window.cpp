@@ -154,9 +154,7 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_CTLCOLORBTN:
             return reinterpret_cast<LRESULT>(
                 OnControlColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)));
-        case WM_DRAWITEM:
-            OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
-            return TRUE;
+        case WM_DRAWITEM: OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)); return TRUE;
         case WM_ACTIVATE:
             // As in a dialog: the focused control is remembered when a message box, the other
             // window or another program takes over, and has the focus again when this window
@@ -180,9 +178,7 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             *reinterpret_cast<SIZE*>(lParam) = DesignedOuterSize(static_cast<int>(wParam));
             return TRUE;
         case WM_SETTINGCHANGE:
-        case WM_SYSCOLORCHANGE:
-            OnSystemChange(message == WM_SYSCOLORCHANGE);
-            return 0;
+        case WM_SYSCOLORCHANGE: OnSystemChange(message == WM_SYSCOLORCHANGE); return 0;
         case WM_DPICHANGED:
             dpi_ = HIWORD(wParam);
             fonts_.SetDpi(dpi_);
@@ -195,8 +191,7 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
 }
 
-std::optional<LRESULT> FormWindow::HandleControlMessage(HWND control, UINT message, WPARAM wParam,
-                                                       LPARAM lParam) {
+std::optional<LRESULT> FormWindow::HandleControlMessage(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
     if (control != controls_[linkRow_]) return std::nullopt;
     switch (message) {
         case WM_GETOBJECT:

@@ -10,10 +10,10 @@
 
 #include "win/colours.h"
 #include "win/dpi.h"
-#include "win/link_object.h"
 #include "win/form_design.h"
 #include "win/gdi_cache.h"
 #include "win/handles.h"
+#include "win/link_object.h"
 #include "win/text_fit.h"
 #include "win/window.h"
 
@@ -105,8 +105,8 @@ private:
     // Opens the link as a click does.
     void ActivateLink();
 
-    UniqueDC measuring_;  // where captions are measured, made on first use
-    InkCanvas ink_;       // where what they paint below the baseline is seen
+    UniqueDC measuring_;             // where captions are measured, made on first use
+    InkCanvas ink_;                  // where what they paint below the baseline is seen
     std::vector<Fitting> narrowed_;  // per row: the rendition its caption needs
     std::size_t linkRow_;
     COLORREF litLink_;

@@ -17,8 +17,8 @@ struct FontDesc {
     bool italic = false;
     bool underline = false;
     BYTE charset = DEFAULT_CHARSET;
-    int height = 0;  // character height in pixels; 0: that of the points
-    int width = 0;   // average character width in pixels; 0: the face's own
+    int height = 0;        // character height in pixels; 0: that of the points
+    int width = 0;         // average character width in pixels; 0: the face's own
     bool outline = false;  // only an outline (TrueType) face: the nearest that scales
 
     auto Key() const {

@@ -119,14 +119,18 @@ public:
     HRESULT STDMETHODCALLTYPE get_accChild(VARIANT child, IDispatch** object) override {
         return Std()->get_accChild(child, object);
     }
-    HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override { return Std()->get_accName(child, name); }
+    HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
+        return Std()->get_accName(child, name);
+    }
     HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override {
         return Std()->get_accValue(child, value);
     }
     HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* text) override {
         return Std()->get_accDescription(child, text);
     }
-    HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT child, BSTR* help) override { return Std()->get_accHelp(child, help); }
+    HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT child, BSTR* help) override {
+        return Std()->get_accHelp(child, help);
+    }
     HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR* file, VARIANT child, LONG* topic) override {
         return Std()->get_accHelpTopic(file, child, topic);
     }
@@ -134,9 +138,7 @@ public:
         return Std()->get_accKeyboardShortcut(child, keys);
     }
     HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* child) override { return Std()->get_accFocus(child); }
-    HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* children) override {
-        return Std()->get_accSelection(children);
-    }
+    HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* children) override { return Std()->get_accSelection(children); }
     HRESULT STDMETHODCALLTYPE accSelect(LONG flags, VARIANT child) override { return Std()->accSelect(flags, child); }
     HRESULT STDMETHODCALLTYPE accLocation(LONG* left, LONG* top, LONG* width, LONG* height, VARIANT child) override {
         return Std()->accLocation(left, top, width, height, child);

@@ -17,8 +17,7 @@ std::string ToAnsi(std::wstring_view text) {
     // UTF-8 rejects the used-default flag; there the error flag does the same job.
     BOOL usedDefault = FALSE;
     BOOL* usedDefaultOut = codePage == CP_UTF8 ? nullptr : &usedDefault;
-    const int size = ::WideCharToMultiByte(codePage, flags, text.data(), length, nullptr, 0, nullptr,
-                                           usedDefaultOut);
+    const int size = ::WideCharToMultiByte(codePage, flags, text.data(), length, nullptr, 0, nullptr, usedDefaultOut);
     if (size <= 0 || usedDefault) throw RuntimeFailure("text has no form in the ANSI code page");
     std::string out(static_cast<size_t>(size), '\0');
     ::WideCharToMultiByte(codePage, flags, text.data(), length, out.data(), size, nullptr, usedDefaultOut);

@@ -39,8 +39,7 @@ protected:
 
     virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     // Messages of a subclassed child control; nullopt passes them on to the control.
-    virtual std::optional<LRESULT> HandleControlMessage(HWND control, UINT message, WPARAM wParam,
-                                                        LPARAM lParam);
+    virtual std::optional<LRESULT> HandleControlMessage(HWND control, UINT message, WPARAM wParam, LPARAM lParam);
     // Routes the messages of a child control through HandleControlMessage.
     void Subclass(HWND control);
     // The subclassed control's own procedure, for a handler that adds to what the control does.

@@ -1,8 +1,9 @@
 // Each editor's rule: from what the user chose or typed, the keys written in order, the
 // texts the boxes take, and the message due instead.
+#include "core/editors.h"
+
 #include <gtest/gtest.h>
 
-#include "core/editors.h"
 #include "core/launch.h"
 #include "memory_file.h"
 
@@ -52,9 +53,9 @@ TEST(OptionGroups, EachOptionWritesItsOwnTextsAndOthersNothing) {
 
 TEST(Camera, LabelsAreWrittenAsTheyStandAndResetWritesDefault) {
     EXPECT_EQ(CameraLabel(90), L"90");
-    EXPECT_EQ(ApplyCamera({L"10", L"default", L"255"}).writes,
-              (Writes{{L"Viewport", L"ViewAngle", L"10"}, {L"Viewport", L"Rotation", L"default"},
-                      {L"Viewport", L"Zoom", L"255"}}));
+    EXPECT_EQ(ApplyCamera({L"10", L"default", L"255"}).writes, (Writes{{L"Viewport", L"ViewAngle", L"10"},
+                                                                       {L"Viewport", L"Rotation", L"default"},
+                                                                       {L"Viewport", L"Zoom", L"255"}}));
     EXPECT_EQ(ResetCameraLabels(), (CameraLabels{L"default", L"default", L"default"}));
 }
 

@@ -1,7 +1,7 @@
 // The one conversion of text to a number, and the 16-bit rounding the display uses.
-#include <gtest/gtest.h>
-
 #include "core/number.h"
+
+#include <gtest/gtest.h>
 
 namespace pelkor::core {
 namespace {
@@ -20,8 +20,8 @@ TEST(ParseNumber, AcceptsPlainDecimalWithSignPointExponentAndBlanks) {
 }
 
 TEST(ParseNumber, RejectsEverythingElse) {
-    for (const wchar_t* text : {L"", L"   ", L"abc", L"12abc", L"1,000", L"0x10", L"inf", L"nan", L"1e", L"e5",
-                                L"--1", L"+-1", L".", L"1 2", L"１２", L"1e400", L"-1e400"}) {
+    for (const wchar_t* text : {L"", L"   ", L"abc", L"12abc", L"1,000", L"0x10", L"inf", L"nan", L"1e", L"e5", L"--1",
+                                L"+-1", L".", L"1 2", L"１２", L"1e400", L"-1e400"}) {
         EXPECT_FALSE(ParseNumber(text).has_value()) << "accepted: " << testing::PrintToString(std::wstring(text));
     }
 }

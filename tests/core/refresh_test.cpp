@@ -1,7 +1,8 @@
 // What the refresh makes of the texts read, group by group, and where it stops.
+#include "core/refresh.h"
+
 #include <gtest/gtest.h>
 
-#include "core/refresh.h"
 #include "memory_file.h"
 
 namespace pelkor::core {
@@ -29,12 +30,12 @@ TEST(Refresh, TypicalFileReadsEveryKeyInOrderAndFillsEveryDisplay) {
     const Shown shown = RefreshOf(file);
     const Display& d = shown.display;
     EXPECT_FALSE(d.failed);
-    EXPECT_EQ(file.calls, (std::vector<std::wstring>{
-                              L"Misc/PaletteFile", L"palette folder", L"Replay/Length", L"Replay/FrameStep",
-                              L"Misc/ScreenshotWidth", L"Misc/ScreenshotHeight", L"Viewport/ViewAngle",
-                              L"Viewport/Rotation", L"Viewport/Zoom", L"Graphics/FasterTrackPreview",
-                              L"Graphics/TyreAutoSort", L"Graphics/VideoMemory", L"Misc/AlternativeSpeedSetting",
-                              L"Misc/ScreenshotFormat"}));
+    EXPECT_EQ(file.calls,
+              (std::vector<std::wstring>{L"Misc/PaletteFile", L"palette folder", L"Replay/Length", L"Replay/FrameStep",
+                                         L"Misc/ScreenshotWidth", L"Misc/ScreenshotHeight", L"Viewport/ViewAngle",
+                                         L"Viewport/Rotation", L"Viewport/Zoom", L"Graphics/FasterTrackPreview",
+                                         L"Graphics/TyreAutoSort", L"Graphics/VideoMemory",
+                                         L"Misc/AlternativeSpeedSetting", L"Misc/ScreenshotFormat"}));
     EXPECT_EQ(d.paletteNow, L" gr.pal");
     EXPECT_TRUE(d.listPalettes);
     EXPECT_EQ(d.replayNow, L" 600 / 5");
@@ -62,8 +63,7 @@ TEST(Refresh, TypicalFileReadsEveryKeyInOrderAndFillsEveryDisplay) {
     EXPECT_EQ(s.txt1, (std::array<std::wstring, 4>{L"Misc", L"PaletteFile", L"Palettes\\gr.pal", L"gr.pal"}));
     EXPECT_EQ(s.txt2, (std::array<std::wstring, 4>{L"Replay", L"Length", L"600", L"5"}));
     EXPECT_EQ(s.txt3, (std::array<std::wstring, 4>{L"Misc", L"ScreenshotWidth", L"640", L"480"}));
-    EXPECT_EQ(s.txt4,
-              (std::array<std::wstring, 5>{L"Viewport", L"ViewAngle", L"default", L"default", L"default"}));
+    EXPECT_EQ(s.txt4, (std::array<std::wstring, 5>{L"Viewport", L"ViewAngle", L"default", L"default", L"default"}));
     EXPECT_EQ(s.txt5, (std::array<std::wstring, 3>{L"Graphics", L"FasterTrackPreview", L"0"}));
     EXPECT_EQ(s.txt8, (std::array<std::wstring, 3>{L"Misc", L"AlternativeSpeedSetting", L"0"}));
     EXPECT_EQ(s.txt9, (std::array<std::wstring, 3>{L"Misc", L"ScreenshotFormat", L"bmp"}));

@@ -1,17 +1,18 @@
 // The real program driven from outside with real pointer and keyboard input.
-#include <gtest/gtest.h>
 #include <oleacc.h>
 #include <servprov.h>
 #include <uiautomationcore.h>
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <utility>
 
-#include "form1/form1_design.h"
-#include "driver/pelkor_process.h"
 #include "core/web_pages.h"
-#include "support/ini_checks.h"
+#include "driver/pelkor_process.h"
+#include "form1/form1_design.h"
 #include "support/game_folder.h"
+#include "support/ini_checks.h"
 #include "win/system_library.h"
 
 namespace pelkor::driver {
@@ -95,7 +96,8 @@ using EnglishDriver = Driver;
 // Where the display language is not Japanese the window is English, and a click writes
 // what it writes in Japanese.
 TEST_F(EnglishDriver, WindowForAnyOtherDisplayLanguage) {
-    ASSERT_NE(PRIMARYLANGID(::GetUserDefaultUILanguage()), LANG_JAPANESE) << "needs a display language other than Japanese";
+    ASSERT_NE(PRIMARYLANGID(::GetUserDefaultUILanguage()), LANG_JAPANESE)
+        << "needs a display language other than Japanese";
     StartOnTypicalFolder();
     auto japanese = [](std::wstring_view text) {
         return std::any_of(text.begin(), text.end(), [](wchar_t c) {
@@ -162,8 +164,8 @@ TEST_F(Driver, ScreenReaderFindsNamesLinksAndTheHelpOfTheFocus) {
         const wchar_t* english;
     } unnamed[] = {
         {Ctl(L"txt12", 2), L"録画時間", L"Time"}, {Ctl(L"txt12", 3), L"ステップ", L"Interval"},
-        {Ctl(L"Sc1"), L"上下", L"Tilt"},         {Ctl(L"Sc2"), L"左右", L"Turn"},
-        {Ctl(L"Sc3"), L"拡大", L"Size"},         {Ctl(L"File1"), L"パレット", L"Palette"},
+        {Ctl(L"Sc1"), L"上下", L"Tilt"},          {Ctl(L"Sc2"), L"左右", L"Turn"},
+        {Ctl(L"Sc3"), L"拡大", L"Size"},          {Ctl(L"File1"), L"パレット", L"Palette"},
     };
     for (const auto& control : unnamed) {
         SCOPED_TRACE(testing::Message() << "row " << control.row);
@@ -225,9 +227,9 @@ TEST_F(Driver, ScreenReaderFindsNamesLinksAndTheHelpOfTheFocus) {
         EXPECT_EQ(found, link.link);
         DISPPARAMS arguments{&self, nullptr, 1, 0};
         VARIANT invoked{};
-        EXPECT_EQ(static_cast<IDispatch*>(dispatch.get())->Invoke(DISPID_ACC_ROLE, IID_NULL, LOCALE_USER_DEFAULT,
-                                                                  DISPATCH_PROPERTYGET, &arguments, &invoked, nullptr,
-                                                                  nullptr),
+        EXPECT_EQ(static_cast<IDispatch*>(dispatch.get())
+                      ->Invoke(DISPID_ACC_ROLE, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYGET, &arguments,
+                               &invoked, nullptr, nullptr),
                   S_OK);
         EXPECT_TRUE(invoked.vt == VT_I4 && invoked.lVal == ROLE_SYSTEM_LINK) << invoked.vt << " " << invoked.lVal;
         // UI Automation's bridge wraps only an object that is not the system's own proxy,

@@ -192,7 +192,9 @@ HWND VisibleWindowOfProcess(DWORD pid, const wchar_t* className) {
     return search.found;
 }
 
-HWND PelkorProcess::FindWindowOfClass(const wchar_t* className) const { return VisibleWindowOfProcess(pid_, className); }
+HWND PelkorProcess::FindWindowOfClass(const wchar_t* className) const {
+    return VisibleWindowOfProcess(pid_, className);
+}
 
 HWND PelkorProcess::MainWindow() const { return FindWindowOfClass(L"PelkorForm1"); }
 
@@ -314,9 +316,7 @@ DWORD PelkorProcess::ExitCode() const {
     return code;
 }
 
-bool PelkorProcess::Running() const {
-    return process_ && ::WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT;
-}
+bool PelkorProcess::Running() const { return process_ && ::WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT; }
 
 void PelkorProcess::Kill() {
     if (Running()) {
@@ -347,8 +347,8 @@ BrowserStandIn::BrowserStandIn() {
     folder_.WriteFile(L"browser.sh", "printf '%s\\n' \"$1\" >> '" + record + "'\n");
     const std::string command = "/bin/sh \"" + Unix(unixName, script) + "\"";
 
-    ::RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\Wine\\WineBrowser", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                      &key_, nullptr);
+    ::RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\Wine\\WineBrowser", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key_,
+                      nullptr);
     DWORD size = sizeof(saved_);
     hadValue_ = ::RegQueryValueExW(key_, L"Browsers", nullptr, nullptr, reinterpret_cast<BYTE*>(saved_), &size) ==
                 ERROR_SUCCESS;

@@ -10,7 +10,6 @@
 #include <vector>
 
 #include "support/game_folder.h"
-
 #include "win/handles.h"
 
 namespace pelkor::driver {

@@ -6,8 +6,8 @@
 #include <string>
 
 #include "app/application.h"
-#include "form1/form1_design.h"
 #include "form1/form1.h"
+#include "form1/form1_design.h"
 #include "support/game_folder.h"
 #include "support/recording_platform.h"
 

@@ -35,8 +35,8 @@ GameFolder::GameFolder(bool withPalettes, const std::wstring& nameSuffix, const 
     wchar_t temp[MAX_PATH];
     ::GetTempPathW(MAX_PATH, temp);
     static unsigned counter = 0;
-    path_ = (parent.empty() ? std::wstring(temp) : parent + L"\\") + L"pelkor-" + std::to_wstring(::GetCurrentProcessId()) + L"-" +
-            std::to_wstring(++counter) + nameSuffix;
+    path_ = (parent.empty() ? std::wstring(temp) : parent + L"\\") + L"pelkor-" +
+            std::to_wstring(::GetCurrentProcessId()) + L"-" + std::to_wstring(++counter) + nameSuffix;
     if (!path_.empty() && path_.back() == L'\\') path_.pop_back();
     RemoveTree(path_);
     if (!::CreateDirectoryW(path_.c_str(), nullptr)) throw std::runtime_error("cannot create the game folder");

@@ -27,7 +27,7 @@ public:
     UINT ForMonitor(HMONITOR monitor) override { return monitorDpi ? monitorDpi : DpiFunctions::ForMonitor(monitor); }
 
     bool hasForWindow = true;  // false: a system without GetDpiForWindow
-    UINT monitorDpi = 0;  // what GetDpiForMonitor answers, when not 0
+    UINT monitorDpi = 0;       // what GetDpiForMonitor answers, when not 0
 };
 
 class RecordingPlatform final : public platform::Platform {
@@ -35,8 +35,7 @@ public:
     explicit RecordingPlatform(std::wstring directory) : directory_(std::move(directory)) {}
 
     std::wstring ProgramDirectory() override { return directory_; }
-    int ShowMessageBox(HWND, const std::wstring& text, const std::optional<std::wstring>& title,
-                       UINT type) override {
+    int ShowMessageBox(HWND, const std::wstring& text, const std::optional<std::wstring>& title, UINT type) override {
         boxes.push_back({text, title, type});
         if (onMessageBox) onMessageBox();
         return IDOK;
@@ -66,7 +65,7 @@ public:
     DWORD startResult = ERROR_SUCCESS;
     DWORD shellStartResult = ERROR_SUCCESS;
     bool pageSucceeds = true;
-    bool highContrast = false;  // what the system is said to answer
+    bool highContrast = false;           // what the system is said to answer
     std::function<void()> onMessageBox;  // runs while the "box" is up
     RecordingDpi dpi;
 

@@ -1,9 +1,9 @@
 #include <windows.h>
 #include <objbase.h>
 
-#include <cstdio>
-
 #include <gtest/gtest.h>
+
+#include <cstdio>
 
 int wmain(int argc, wchar_t** argv) {
     ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);

@@ -38,11 +38,13 @@ ReplayEdit ApplyReplayLimits(std::wstring_view typedLength, std::wstring_view ty
     const std::optional<double> stepNumber = ParseTypedNumber(step);
     if (!stepNumber) return NotANumber(length, storedStep);
     step = PlainDecimal(std::trunc(*stepNumber));
-    return {length, step, Edit::Writing({{section::Replay, key::Length, length}, {section::Replay, key::FrameStep, step}})};
+    return {length, step,
+            Edit::Writing({{section::Replay, key::Length, length}, {section::Replay, key::FrameStep, step}})};
 }
 
 ReplayEdit ResetReplayLimits() {
-    return {L"600", L"5", Edit::Writing({{section::Replay, key::Length, L"600"}, {section::Replay, key::FrameStep, L"5"}})};
+    return {L"600", L"5",
+            Edit::Writing({{section::Replay, key::Length, L"600"}, {section::Replay, key::FrameStep, L"5"}})};
 }
 
 }  // namespace pelkor::core

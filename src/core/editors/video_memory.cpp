@@ -5,7 +5,8 @@ namespace pelkor::core {
 
 Edit ChooseVideoMemory(int option) {
     for (const VideoMemoryRow& row : kVideoMemory) {
-        if (row.option == option) return Edit::Writing({{section::Graphics, key::VideoMemory, std::wstring(row.stored)}});
+        if (row.option == option)
+            return Edit::Writing({{section::Graphics, key::VideoMemory, std::wstring(row.stored)}});
     }
     return {};
 }
