@@ -22,4 +22,9 @@ endif()
 if(PELKOR_WINE)
   set(WINE_PROGRAM ${PELKOR_WINE})
   set(CMAKE_CROSSCOMPILING_EMULATOR ${PELKOR_WINE})
+  # Emulated 32-bit Wine (scripts/test sets it): a crash at the very end of a test program
+  # whose every test passed is told apart from a failure (tests/tools/emulated_run.sh).
+  if(PELKOR_EMULATED_WINE)
+    set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../tests/tools/emulated_run.sh ${PELKOR_WINE})
+  endif()
 endif()
