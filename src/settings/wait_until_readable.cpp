@@ -1,5 +1,7 @@
 #include "settings/wait_until_readable.h"
 
+#include <vector>
+
 #include "win/handles.h"
 
 namespace pelkor::settings {
@@ -8,15 +10,17 @@ namespace {
 // Whether another program holds the file: it refuses the open, or, with a byte-range
 // lock (which some sync and backup tools take), lets it open and refuses the read.
 bool HeldByAnother(const std::wstring& path) {
+    // Read in large pieces, each a trip to the system; made first, so that it is freed
+    // only after the system's error has been read.
+    std::vector<char> buffer(64 * 1024);
     // The share mode of the profile functions' own open: what refuses this refuses them.
     win::UniqueFile file(::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                        OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (file) {
         // Read through to the end, as the profile functions will: a lock on any part
         // would cut their read of the whole file.
-        char buffer[4096];
         DWORD read = 0;
-        while (::ReadFile(file.get(), buffer, sizeof(buffer), &read, nullptr)) {
+        while (::ReadFile(file.get(), buffer.data(), static_cast<DWORD>(buffer.size()), &read, nullptr)) {
             if (read == 0) return false;
         }
     }
