@@ -1,6 +1,7 @@
 #pragma once
 // The main window's design: every visible control, where it stands and how it looks.
 #include "core/catalogue.h"
+#include "resource.h"
 #include "version.h"
 #include "win/form_design.h"
 
@@ -22,8 +23,6 @@ inline constexpr COLORREF kGreyText = RGB(128, 128, 128);
 inline constexpr COLORREF kLightBlue = RGB(128, 128, 255);
 inline constexpr COLORREF kWhite = RGB(255, 255, 255);
 inline constexpr COLORREF kLinkHighlight = RGB(0, 0, 255);
-
-inline constexpr int kMascotImage = 2;  // resource id of the mascot picture
 
 // Client area as designed, and the outer width the window is given at creation:
 // it cuts off everything right of the visible layout.
@@ -63,7 +62,7 @@ inline constexpr ControlRow kForm1Design[] = {
     {.kind = Kind::Frame, .name = L"Frame7", .caption = {L" ■ スムーサ               ", L" ■ Smoothing     "}, .left = 3270, .top = 4560, .width = 2325, .height = 555, .text = kFrameCaption},
     {.kind = Kind::Button, .name = L"Command4", .caption = {L"GeneRallyの起動", L"Start GeneRally"}, .left = 3270, .top = 5130, .width = 2325, .height = 375, .back = kResetFace, .tab = 11, .tooltip = {L"このアプリを終了しGeneRallyを起動します", L"Closes this program and starts GeneRally"}},
     {.kind = Kind::Label, .name = L"Label2", .index = 2, .caption = {L"※ 不明な所は触らない。不具合が起こったら初期設定(default）に戻す。", L"* If unsure, leave it alone. If in trouble, go back to default."}, .left = 105, .top = 5580, .width = 5505, .height = 225, .text = kLightBlue},
-    {.kind = Kind::Picture, .name = L"Picture1", .left = 330, .top = 5850, .width = 510, .height = 330, .image = kMascotImage},
+    {.kind = Kind::Picture, .name = L"Picture1", .left = 330, .top = 5850, .width = 510, .height = 330, .image = IDI_MASCOT},
     {.kind = Kind::Label, .name = L"Label1", .caption = L"VornTool", .left = 870, .top = 5940, .width = 705, .height = 225, .font = FontId::Arial9BoldItalic},
     {.kind = Kind::Button, .name = L"Command3", .caption = {L"バージョン情報", L"Version info"}, .left = 2880, .top = 5910, .width = 1305, .height = 315, .tab = 10},
     {.kind = Kind::Button, .name = L"Command9", .caption = {L"OnLineヘルプ", L"Online help"}, .left = 4230, .top = 5910, .width = 1215, .height = 315, .tab = 20},

@@ -1,5 +1,6 @@
 #pragma once
 // The about box's design: its five controls, where they stand and how they look.
+#include "resource.h"
 #include "version.h"
 #include "win/form_design.h"
 
@@ -17,11 +18,9 @@ inline constexpr COLORREF kAboutDarkText = RGB(64, 64, 64);
 inline constexpr COLORREF kHomeLinkRest = RGB(255, 255, 255);
 inline constexpr COLORREF kHomeLinkHighlight = RGB(0, 0, 255);
 
-inline constexpr int kProgramIcon = 1;  // resource id of the program's icon
-
 // clang-format off
 inline constexpr ControlRow kForm2Design[] = {
-    {.kind = Kind::Picture, .name = L"Picture1", .left = 840, .top = 240, .width = 480, .height = 480, .image = kProgramIcon},
+    {.kind = Kind::Picture, .name = L"Picture1", .left = 840, .top = 240, .width = 480, .height = 480, .image = IDI_PROGRAM},
     {.kind = Kind::Label, .name = L"Label1", .caption = {L"Pelkor(ぺるこる)", L"Pelkor"}, .left = 1470, .top = 270, .width = 1380, .height = 180, .font = FontId::Gothic9Bold},
     {.kind = Kind::Label, .name = L"Label2", .caption = L"Ver. " PELKOR_VERSION_SHOWN, .left = 1470, .top = 510, .width = 660, .height = 180, .text = kAboutDarkText},
     {.kind = Kind::Label, .name = L"Label3", .caption = L"Copyright (C) 2026 VornTool", .left = 180, .top = 840, .width = 3285, .height = 225, .text = kAboutDarkText},
