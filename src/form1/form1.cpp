@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "resource.h"
 #include "win/dpi.h"
 #include "win/owner_draw.h"
 
@@ -12,10 +13,6 @@ namespace {
 
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = 0;
-HICON LoadProgramIcon(int size) {
-    return static_cast<HICON>(
-        ::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1), IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
-}
 
 }  // namespace
 
@@ -35,8 +32,8 @@ void Form1::Load() {
     const RECT place{at.x, at.y, at.x + size.cx, at.y + size.cy};
     if (!CreateHidden(kClassName, std::wstring(kForm1Caption.In(TextLanguage())).c_str(), kStyle, kExStyle, &place))
         return;
-    icon_.reset(LoadProgramIcon(32));
-    smallIcon_.reset(LoadProgramIcon(16));
+    icon_ = win::LoadExeIcon(IDI_PROGRAM, 32, 32);
+    smallIcon_ = win::LoadExeIcon(IDI_PROGRAM, 16, 16);
     ::SendMessageW(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_.get()));
     ::SendMessageW(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.get()));
     Form_Load();
@@ -278,11 +275,7 @@ void Form1::OnDrawItem(const DRAWITEMSTRUCT& item) {
         win::DrawFacedButton(item, face, brushes_.Get(face));
     } else if (entry.kind == Kind::Picture) {
         const RECT& r = item.rcItem;
-        if (!mascot_) {
-            mascot_.reset(
-                static_cast<HICON>(::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(entry.image), IMAGE_ICON,
-                                                r.right - r.left, r.bottom - r.top, LR_DEFAULTCOLOR)));
-        }
+        if (!mascot_) mascot_ = win::LoadExeIcon(entry.image, r.right - r.left, r.bottom - r.top);
         win::DrawPicture(item, mascot_.get());
     }
 }

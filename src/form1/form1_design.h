@@ -1,6 +1,7 @@
 #pragma once
 // The main window's design: every visible control, where it stands and how it looks.
 #include "core/catalogue.h"
+#include "resource.h"
 #include "version.h"
 #include "win/form_design.h"
 
@@ -23,8 +24,6 @@ inline constexpr COLORREF kLightBlue = RGB(128, 128, 255);
 inline constexpr COLORREF kWhite = RGB(255, 255, 255);
 inline constexpr COLORREF kLinkHighlight = RGB(0, 0, 255);
 
-inline constexpr int kMascotImage = 2;  // resource id of the mascot picture
-
 // Client area as designed, and the outer width the window is given at creation:
 // it cuts off everything right of the visible layout.
 inline constexpr int kDesignClientWidth = 10170;
@@ -41,34 +40,53 @@ constexpr ScrollRange BarRange(std::size_t bar) {
 
 constexpr ControlRow V(std::wstring_view name, std::wstring_view frame, int left, int top, int width, int height,
                        win::Text caption, unsigned flags = flag::Border) {
-    return {Kind::ValueLabel, name,       -1,         frame,           caption, left, top, width,
-            height,           kValueText, kValueBack, FontId::Default, 0,       flags};
+    return {.kind = Kind::ValueLabel,
+            .name = name,
+            .container = frame,
+            .caption = caption,
+            .left = left,
+            .top = top,
+            .width = width,
+            .height = height,
+            .text = kValueText,
+            .back = kValueBack,
+            .flags = flags};
 }
 constexpr ControlRow Opt(std::wstring_view name, int index, std::wstring_view frame, win::Text caption, int left,
                          int top, int width, int height, int tab, unsigned flags = 0) {
-    return {Kind::Option, name,   index,     frame,          caption,         left, top,
-            width,        height, kDarkText, win::kNoColour, FontId::Default, tab,  flags};
+    return {.kind = Kind::Option,
+            .name = name,
+            .index = index,
+            .container = frame,
+            .caption = caption,
+            .left = left,
+            .top = top,
+            .width = width,
+            .height = height,
+            .text = kDarkText,
+            .tab = tab,
+            .flags = flags};
 }
 
 // clang-format off
 inline constexpr ControlRow kForm1Design[] = {
     // Controls placed on the window. A frame caption's trailing blanks run on under the
     // value label on the frame's edge, so that the frame's line breaks off up to it.
-    {Kind::Frame, L"Frame1", -1, L"", {L" ■ パレット             \u3000\u3000 \u3000\u3000\u3000\u3000                                           ", L" ■ Palette          "}, 90, 120, 5505, 2055, kFrameCaption},
-    {Kind::Frame, L"Frame3", -1, L"", {L" ■ スクリーンショット   \u3000\u3000\u3000\u3000\u3000\u3000   \u3000\u3000", L" ■ Screenshot                "}, 90, 2190, 3225, 915, kFrameCaption},
-    {Kind::Frame, L"Frame2", -1, L"", {L" ■ リプレイ                  ", L" ■ Replay          "}, 3330, 2190, 2265, 915, kFrameCaption},
-    {Kind::Frame, L"Frame4", -1, L"", {L" ■ ゲーム視点                                                                ", L" ■ Camera view       "}, 90, 3120, 5505, 855, kFrameCaption},
-    {Kind::Frame, L"Frame5", -1, L"", {L" ■ トラックプレビュー                   ", L" ■ Track preview             "}, 90, 3990, 3165, 555, kFrameCaption},
-    {Kind::Frame, L"Frame9", -1, L"", {L" ■ タイヤ                   ", L" ■ Tyres          "}, 3270, 3990, 2325, 555, kFrameCaption},
-    {Kind::Frame, L"Frame6", -1, L"", {L" ■ VRAM                                 ", L" ■ VRAM          "}, 90, 4560, 3165, 945, kFrameCaption},
-    {Kind::Frame, L"Frame7", -1, L"", {L" ■ スムーサ               ", L" ■ Smoothing     "}, 3270, 4560, 2325, 555, kFrameCaption},
-    {Kind::Button, L"Command4", -1, L"", {L"GeneRallyの起動", L"Start GeneRally"}, 3270, 5130, 2325, 375, win::kNoColour, kResetFace, FontId::Default, 11, 0, {L"このアプリを終了しGeneRallyを起動します", L"Closes this program and starts GeneRally"}},
-    {Kind::Label, L"Label2", 2, L"", {L"※ 不明な所は触らない。不具合が起こったら初期設定(default）に戻す。", L"* If unsure, leave it alone. If in trouble, go back to default."}, 105, 5580, 5505, 225, kLightBlue},
-    {Kind::Picture, L"Picture1", -1, L"", L"", 330, 5850, 510, 330, win::kNoColour, win::kNoColour, FontId::Default, 0, 0, {}, {}, kMascotImage},
-    {Kind::Label, L"Label1", -1, L"", L"VornTool", 870, 5940, 705, 225, win::kNoColour, win::kNoColour, FontId::Arial9BoldItalic},
-    {Kind::Button, L"Command3", -1, L"", {L"バージョン情報", L"Version info"}, 2880, 5910, 1305, 315, win::kNoColour, win::kNoColour, FontId::Default, 10},
-    {Kind::Button, L"Command9", -1, L"", {L"OnLineヘルプ", L"Online help"}, 4230, 5910, 1215, 315, win::kNoColour, win::kNoColour, FontId::Default, 20},
-    {Kind::Label, L"lblMes", -1, L"", {L"ここに説明を表示します。各項目にマウスポインタをのせてください。\u3000各項目の緑色の窓は現在設定済みの値を表示しています。", L"Help shows here: point at an item. The box on each item shows what it is set to now."}, 105, 6270, 5505, 405, kGreyText},
+    {.kind = Kind::Frame, .name = L"Frame1", .caption = {L" ■ パレット             \u3000\u3000 \u3000\u3000\u3000\u3000                                           ", L" ■ Palette          "}, .left = 90, .top = 120, .width = 5505, .height = 2055, .text = kFrameCaption},
+    {.kind = Kind::Frame, .name = L"Frame3", .caption = {L" ■ スクリーンショット   \u3000\u3000\u3000\u3000\u3000\u3000   \u3000\u3000", L" ■ Screenshot                "}, .left = 90, .top = 2190, .width = 3225, .height = 915, .text = kFrameCaption},
+    {.kind = Kind::Frame, .name = L"Frame2", .caption = {L" ■ リプレイ                  ", L" ■ Replay          "}, .left = 3330, .top = 2190, .width = 2265, .height = 915, .text = kFrameCaption},
+    {.kind = Kind::Frame, .name = L"Frame4", .caption = {L" ■ ゲーム視点                                                                ", L" ■ Camera view       "}, .left = 90, .top = 3120, .width = 5505, .height = 855, .text = kFrameCaption},
+    {.kind = Kind::Frame, .name = L"Frame5", .caption = {L" ■ トラックプレビュー                   ", L" ■ Track preview             "}, .left = 90, .top = 3990, .width = 3165, .height = 555, .text = kFrameCaption},
+    {.kind = Kind::Frame, .name = L"Frame9", .caption = {L" ■ タイヤ                   ", L" ■ Tyres          "}, .left = 3270, .top = 3990, .width = 2325, .height = 555, .text = kFrameCaption},
+    {.kind = Kind::Frame, .name = L"Frame6", .caption = {L" ■ VRAM                                 ", L" ■ VRAM          "}, .left = 90, .top = 4560, .width = 3165, .height = 945, .text = kFrameCaption},
+    {.kind = Kind::Frame, .name = L"Frame7", .caption = {L" ■ スムーサ               ", L" ■ Smoothing     "}, .left = 3270, .top = 4560, .width = 2325, .height = 555, .text = kFrameCaption},
+    {.kind = Kind::Button, .name = L"Command4", .caption = {L"GeneRallyの起動", L"Start GeneRally"}, .left = 3270, .top = 5130, .width = 2325, .height = 375, .back = kResetFace, .tab = 11, .tooltip = {L"このアプリを終了しGeneRallyを起動します", L"Closes this program and starts GeneRally"}},
+    {.kind = Kind::Label, .name = L"Label2", .index = 2, .caption = {L"※ 不明な所は触らない。不具合が起こったら初期設定(default）に戻す。", L"* If unsure, leave it alone. If in trouble, go back to default."}, .left = 105, .top = 5580, .width = 5505, .height = 225, .text = kLightBlue},
+    {.kind = Kind::Picture, .name = L"Picture1", .left = 330, .top = 5850, .width = 510, .height = 330, .image = IDI_MASCOT},
+    {.kind = Kind::Label, .name = L"Label1", .caption = L"VornTool", .left = 870, .top = 5940, .width = 705, .height = 225, .font = FontId::Arial9BoldItalic},
+    {.kind = Kind::Button, .name = L"Command3", .caption = {L"バージョン情報", L"Version info"}, .left = 2880, .top = 5910, .width = 1305, .height = 315, .tab = 10},
+    {.kind = Kind::Button, .name = L"Command9", .caption = {L"OnLineヘルプ", L"Online help"}, .left = 4230, .top = 5910, .width = 1215, .height = 315, .tab = 20},
+    {.kind = Kind::Label, .name = L"lblMes", .caption = {L"ここに説明を表示します。各項目にマウスポインタをのせてください。\u3000各項目の緑色の窓は現在設定済みの値を表示しています。", L"Help shows here: point at an item. The box on each item shows what it is set to now."}, .left = 105, .top = 6270, .width = 5505, .height = 405, .text = kGreyText},
 
     // The current-value labels, on the top edge of their frames.
     V(L"lblNow", L"Frame1", 1170, -15, 3915, 255, {L"設定されているパレットの名前", L"Name of the palette in use"}),
@@ -83,12 +101,12 @@ inline constexpr ControlRow kForm1Design[] = {
 
     // Palette. The link takes the focus last, after the designed order, so that the keyboard reaches it too.
     // The list shows no label of its own: a hidden one gives it the group's name.
-    {Kind::Label, L"lblFile1", -1, L"Frame1", {L"パレット", L"Palette"}, 150, 270, 3135, 180, win::kNoColour, win::kNoColour, FontId::Default, 0, flag::Names | flag::Hidden},
-    {Kind::FileList, L"File1", -1, L"Frame1", L"", 150, 270, 3135, 1710, kLightBlue, kWhite, FontId::Default, 12},
-    {Kind::Button, L"Command1", -1, L"Frame1", {L"パレット変更", L"Change palette"}, 3420, 300, 1845, 405, win::kNoColour, kApplyFace, FontId::Default, 1},
-    {Kind::Button, L"Command2", -1, L"Frame1", {L"初期化(gr.pal)", L"Reset (gr.pal)"}, 3420, 750, 1845, 405, win::kNoColour, kResetFace, FontId::Default, 2},
-    {Kind::Link, L"lblLink1", -1, L"Frame1", {L"パレットWeb情報", L"Palettes online"}, 3750, 1320, 1260, 180, kGreyText, win::kNoColour, FontId::Default, 21, 0, {L"ブラウザで関連ページを開きます", L"Opens the page in your browser"}},
-    {Kind::Label, L"Label2", 13, L"Frame1", {L"別途(*.pal)を入手してね！", L"Palettes not included!"}, 3420, 1740, 1995, 165, kGreyText},
+    {.kind = Kind::Label, .name = L"lblFile1", .container = L"Frame1", .caption = {L"パレット", L"Palette"}, .left = 150, .top = 270, .width = 3135, .height = 180, .flags = flag::Names | flag::Hidden},
+    {.kind = Kind::FileList, .name = L"File1", .container = L"Frame1", .left = 150, .top = 270, .width = 3135, .height = 1710, .text = kLightBlue, .back = kWhite, .tab = 12},
+    {.kind = Kind::Button, .name = L"Command1", .container = L"Frame1", .caption = {L"パレット変更", L"Change palette"}, .left = 3420, .top = 300, .width = 1845, .height = 405, .back = kApplyFace, .tab = 1},
+    {.kind = Kind::Button, .name = L"Command2", .container = L"Frame1", .caption = {L"初期化(gr.pal)", L"Reset (gr.pal)"}, .left = 3420, .top = 750, .width = 1845, .height = 405, .back = kResetFace, .tab = 2},
+    {.kind = Kind::Link, .name = L"lblLink1", .container = L"Frame1", .caption = {L"パレットWeb情報", L"Palettes online"}, .left = 3750, .top = 1320, .width = 1260, .height = 180, .text = kGreyText, .tab = 21, .tooltip = {L"ブラウザで関連ページを開きます", L"Opens the page in your browser"}},
+    {.kind = Kind::Label, .name = L"Label2", .index = 13, .container = L"Frame1", .caption = {L"別途(*.pal)を入手してね！", L"Palettes not included!"}, .left = 3420, .top = 1740, .width = 1995, .height = 165, .text = kGreyText},
 
     // Screenshot size.
     Opt(L"Option2", 0, L"Frame3", {L"320×240(初期値)", L"320×240 (default)"}, 150, 240, 1725, 225, 13, flag::Selected),
@@ -96,36 +114,36 @@ inline constexpr ControlRow kForm1Design[] = {
     Opt(L"Option2", 2, L"Frame3", L"640×480", 150, 660, 1035, 225, 13),
     Opt(L"Option2", 3, L"Frame3", L"800×600", 1950, 240, 1035, 225, 13),
     Opt(L"Option2", 4, L"Frame3", L"1024×768", 1950, 450, 1155, 225, 13),
-    {Kind::Picture, L"Picture2", -1, L"Frame3", L"", 2055, 690, 405, 180, win::kNoColour, kValueBack},
-    {Kind::Label, L"Label4", -1, L"Picture2", L"TIPE", 90, 45, 300, 120, kValueText, kValueBack, FontId::SmallFonts6},
+    {.kind = Kind::Picture, .name = L"Picture2", .container = L"Frame3", .left = 2055, .top = 690, .width = 405, .height = 180, .back = kValueBack},
+    {.kind = Kind::Label, .name = L"Label4", .container = L"Picture2", .caption = L"TIPE", .left = 90, .top = 45, .width = 300, .height = 120, .text = kValueText, .back = kValueBack, .font = FontId::SmallFonts6},
 
     // Replay limits. A label that names a box or a bar for a screen reader stands in the
     // row before it.
-    {Kind::Label, L"Label2", 1, L"Frame2", {L"録画時間", L"Time"}, 90, 300, 735, 165, kGreyText, win::kNoColour, FontId::Default, 0, flag::Centred | flag::Names},
-    {Kind::Edit, L"txt12", 2, L"Frame2", L"txt12(2)", 90, 540, 735, 225, win::kNoColour, win::kNoColour, FontId::Default, 16},
-    {Kind::Label, L"Label2", 3, L"Frame2", {L"ステップ", L"Interval"}, 885, 300, 645, 180, kGreyText, win::kNoColour, FontId::Default, 0, flag::Centred | flag::Names},
-    {Kind::Edit, L"txt12", 3, L"Frame2", L"txt12(3)", 960, 540, 465, 225, win::kNoColour, win::kNoColour, FontId::Default, 17},
-    {Kind::Button, L"Command5", -1, L"Frame2", {L"実行", L"Apply"}, 1530, 270, 675, 255, win::kNoColour, kApplyFace, FontId::Default, 3},
-    {Kind::Button, L"Command8", -1, L"Frame2", {L"初期化", L"Reset"}, 1530, 570, 675, 255, win::kNoColour, kResetFace, FontId::Default, 4},
+    {.kind = Kind::Label, .name = L"Label2", .index = 1, .container = L"Frame2", .caption = {L"録画時間", L"Time"}, .left = 90, .top = 300, .width = 735, .height = 165, .text = kGreyText, .flags = flag::Centred | flag::Names},
+    {.kind = Kind::Edit, .name = L"txt12", .index = 2, .container = L"Frame2", .caption = L"txt12(2)", .left = 90, .top = 540, .width = 735, .height = 225, .tab = 16},
+    {.kind = Kind::Label, .name = L"Label2", .index = 3, .container = L"Frame2", .caption = {L"ステップ", L"Interval"}, .left = 885, .top = 300, .width = 645, .height = 180, .text = kGreyText, .flags = flag::Centred | flag::Names},
+    {.kind = Kind::Edit, .name = L"txt12", .index = 3, .container = L"Frame2", .caption = L"txt12(3)", .left = 960, .top = 540, .width = 465, .height = 225, .tab = 17},
+    {.kind = Kind::Button, .name = L"Command5", .container = L"Frame2", .caption = {L"実行", L"Apply"}, .left = 1530, .top = 270, .width = 675, .height = 255, .back = kApplyFace, .tab = 3},
+    {.kind = Kind::Button, .name = L"Command8", .container = L"Frame2", .caption = {L"初期化", L"Reset"}, .left = 1530, .top = 570, .width = 675, .height = 255, .back = kResetFace, .tab = 4},
 
     // Camera view.
-    {Kind::Label, L"Label2", 4, L"Frame4", {L"上下", L"Tilt"}, 240, 240, 360, 180, kDarkText, win::kNoColour, FontId::Default, 0, flag::Names},
-    {Kind::ScrollBar, L"Sc1", -1, L"Frame4", L"", 240, 450, 945, 225, win::kNoColour, win::kNoColour, FontId::Default, 5, 0, {}, BarRange(0)},
-    {Kind::Label, L"Label2", 5, L"Frame4", {L"左右", L"Turn"}, 1410, 240, 360, 180, kDarkText, win::kNoColour, FontId::Default, 0, flag::Names},
-    {Kind::ScrollBar, L"Sc2", -1, L"Frame4", L"", 1410, 450, 945, 225, win::kNoColour, win::kNoColour, FontId::Default, 6, 0, {}, BarRange(1)},
-    {Kind::Label, L"Label2", 6, L"Frame4", {L"拡大", L"Size"}, 2580, 240, 360, 180, kDarkText, win::kNoColour, FontId::Default, 0, flag::Names},
-    {Kind::ScrollBar, L"Sc3", -1, L"Frame4", L"", 2580, 450, 945, 225, win::kNoColour, win::kNoColour, FontId::Default, 7, 0, {}, BarRange(2)},
-    {Kind::Label, L"llblV", 0, L"Frame4", L"default", 630, 240, 525, 165, kLightBlue, win::kNoColour, FontId::Default, 0, flag::Centred},
-    {Kind::Label, L"llblV", 1, L"Frame4", L"default", 1800, 240, 525, 165, kLightBlue, win::kNoColour, FontId::Default, 0, flag::Centred},
-    {Kind::Label, L"llblV", 2, L"Frame4", L"default", 2970, 240, 525, 165, kLightBlue, win::kNoColour, FontId::Default, 0, flag::Centred},
-    {Kind::Label, L"Label2", 7, L"Frame4", L"0", 225, 690, 75, 120, kGreyText, win::kNoColour, FontId::SmallFonts6},
-    {Kind::Label, L"Label2", 8, L"Frame4", L"359", 945, 690, 225, 120, kGreyText, win::kNoColour, FontId::SmallFonts6},
-    {Kind::Label, L"Label2", 9, L"Frame4", L"0", 1395, 690, 75, 120, kGreyText, win::kNoColour, FontId::SmallFonts6},
-    {Kind::Label, L"Label2", 10, L"Frame4", L"359", 2130, 690, 225, 120, kGreyText, win::kNoColour, FontId::SmallFonts6},
-    {Kind::Label, L"Label2", 11, L"Frame4", L"10", 2580, 690, 150, 120, kGreyText, win::kNoColour, FontId::SmallFonts6},
-    {Kind::Label, L"Label2", 12, L"Frame4", L"255", 3300, 690, 225, 120, kGreyText, win::kNoColour, FontId::SmallFonts6},
-    {Kind::Button, L"Command6", -1, L"Frame4", {L"初期化", L"Reset"}, 3690, 330, 795, 375, win::kNoColour, kResetFace, FontId::Default, 8},
-    {Kind::Button, L"Command7", -1, L"Frame4", {L"実行", L"Apply"}, 4530, 330, 795, 375, win::kNoColour, kApplyFace, FontId::Default, 9},
+    {.kind = Kind::Label, .name = L"Label2", .index = 4, .container = L"Frame4", .caption = {L"上下", L"Tilt"}, .left = 240, .top = 240, .width = 360, .height = 180, .text = kDarkText, .flags = flag::Names},
+    {.kind = Kind::ScrollBar, .name = L"Sc1", .container = L"Frame4", .left = 240, .top = 450, .width = 945, .height = 225, .tab = 5, .range = BarRange(0)},
+    {.kind = Kind::Label, .name = L"Label2", .index = 5, .container = L"Frame4", .caption = {L"左右", L"Turn"}, .left = 1410, .top = 240, .width = 360, .height = 180, .text = kDarkText, .flags = flag::Names},
+    {.kind = Kind::ScrollBar, .name = L"Sc2", .container = L"Frame4", .left = 1410, .top = 450, .width = 945, .height = 225, .tab = 6, .range = BarRange(1)},
+    {.kind = Kind::Label, .name = L"Label2", .index = 6, .container = L"Frame4", .caption = {L"拡大", L"Size"}, .left = 2580, .top = 240, .width = 360, .height = 180, .text = kDarkText, .flags = flag::Names},
+    {.kind = Kind::ScrollBar, .name = L"Sc3", .container = L"Frame4", .left = 2580, .top = 450, .width = 945, .height = 225, .tab = 7, .range = BarRange(2)},
+    {.kind = Kind::Label, .name = L"llblV", .index = 0, .container = L"Frame4", .caption = L"default", .left = 630, .top = 240, .width = 525, .height = 165, .text = kLightBlue, .flags = flag::Centred},
+    {.kind = Kind::Label, .name = L"llblV", .index = 1, .container = L"Frame4", .caption = L"default", .left = 1800, .top = 240, .width = 525, .height = 165, .text = kLightBlue, .flags = flag::Centred},
+    {.kind = Kind::Label, .name = L"llblV", .index = 2, .container = L"Frame4", .caption = L"default", .left = 2970, .top = 240, .width = 525, .height = 165, .text = kLightBlue, .flags = flag::Centred},
+    {.kind = Kind::Label, .name = L"Label2", .index = 7, .container = L"Frame4", .caption = L"0", .left = 225, .top = 690, .width = 75, .height = 120, .text = kGreyText, .font = FontId::SmallFonts6},
+    {.kind = Kind::Label, .name = L"Label2", .index = 8, .container = L"Frame4", .caption = L"359", .left = 945, .top = 690, .width = 225, .height = 120, .text = kGreyText, .font = FontId::SmallFonts6},
+    {.kind = Kind::Label, .name = L"Label2", .index = 9, .container = L"Frame4", .caption = L"0", .left = 1395, .top = 690, .width = 75, .height = 120, .text = kGreyText, .font = FontId::SmallFonts6},
+    {.kind = Kind::Label, .name = L"Label2", .index = 10, .container = L"Frame4", .caption = L"359", .left = 2130, .top = 690, .width = 225, .height = 120, .text = kGreyText, .font = FontId::SmallFonts6},
+    {.kind = Kind::Label, .name = L"Label2", .index = 11, .container = L"Frame4", .caption = L"10", .left = 2580, .top = 690, .width = 150, .height = 120, .text = kGreyText, .font = FontId::SmallFonts6},
+    {.kind = Kind::Label, .name = L"Label2", .index = 12, .container = L"Frame4", .caption = L"255", .left = 3300, .top = 690, .width = 225, .height = 120, .text = kGreyText, .font = FontId::SmallFonts6},
+    {.kind = Kind::Button, .name = L"Command6", .container = L"Frame4", .caption = {L"初期化", L"Reset"}, .left = 3690, .top = 330, .width = 795, .height = 375, .back = kResetFace, .tab = 8},
+    {.kind = Kind::Button, .name = L"Command7", .container = L"Frame4", .caption = {L"実行", L"Apply"}, .left = 4530, .top = 330, .width = 795, .height = 375, .back = kApplyFace, .tab = 9},
 
     // The three switches.
     Opt(L"Option3", 0, L"Frame5", {L"オブジェクトON", L"Objects ON"}, 180, 270, 1455, 255, 14, flag::Selected),

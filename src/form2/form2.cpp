@@ -114,12 +114,10 @@ void Form2::CreateControls() {
 void Form2::OnSystemChange(bool colours) { host_.SystemChanged(colours); }
 
 void Form2::OnDrawItem(const DRAWITEMSTRUCT& item) {
-    if (RowOf(item.hwndItem) != AboutCtl(L"Picture1")) return;
+    const std::size_t row = RowOf(item.hwndItem);
+    if (row != AboutCtl(L"Picture1")) return;
     const RECT& r = item.rcItem;
-    if (!icon_) {
-        icon_.reset(static_cast<HICON>(::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kProgramIcon),
-                                                    IMAGE_ICON, r.right - r.left, r.bottom - r.top, LR_DEFAULTCOLOR)));
-    }
+    if (!icon_) icon_ = win::LoadExeIcon(kForm2Design[row].image, r.right - r.left, r.bottom - r.top);
     win::DrawPicture(item, icon_.get());
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 // The about box's design: its five controls, where they stand and how they look.
+#include "resource.h"
 #include "version.h"
 #include "win/form_design.h"
 
@@ -17,15 +18,13 @@ inline constexpr COLORREF kAboutDarkText = RGB(64, 64, 64);
 inline constexpr COLORREF kHomeLinkRest = RGB(255, 255, 255);
 inline constexpr COLORREF kHomeLinkHighlight = RGB(0, 0, 255);
 
-inline constexpr int kProgramIcon = 1;  // resource id of the program's icon
-
 // clang-format off
 inline constexpr ControlRow kForm2Design[] = {
-    {Kind::Picture, L"Picture1", -1, L"", L"", 840, 240, 480, 480, win::kNoColour, win::kNoColour, FontId::Default, 0, 0, {}, {}, kProgramIcon},
-    {Kind::Label, L"Label1", -1, L"", {L"Pelkor(ぺるこる)", L"Pelkor"}, 1470, 270, 1380, 180, win::kNoColour, win::kNoColour, FontId::Gothic9Bold},
-    {Kind::Label, L"Label2", -1, L"", L"Ver. " PELKOR_VERSION_SHOWN, 1470, 510, 660, 180, kAboutDarkText},
-    {Kind::Label, L"Label3", -1, L"", L"Copyright (C) 2026 VornTool", 180, 840, 3285, 225, kAboutDarkText},
-    {Kind::Link, L"Label4", -1, L"", L"HomePage", 2400, 30, 810, 180, kHomeLinkRest, win::kNoColour, FontId::SmallFonts6, 1, 0, {L"ブラウザで作者ホームページを開きます", L"Opens the maker's home page in your browser"}},
+    {.kind = Kind::Picture, .name = L"Picture1", .left = 840, .top = 240, .width = 480, .height = 480, .image = IDI_PROGRAM},
+    {.kind = Kind::Label, .name = L"Label1", .caption = {L"Pelkor(ぺるこる)", L"Pelkor"}, .left = 1470, .top = 270, .width = 1380, .height = 180, .font = FontId::Gothic9Bold},
+    {.kind = Kind::Label, .name = L"Label2", .caption = L"Ver. " PELKOR_VERSION_SHOWN, .left = 1470, .top = 510, .width = 660, .height = 180, .text = kAboutDarkText},
+    {.kind = Kind::Label, .name = L"Label3", .caption = L"Copyright (C) 2026 VornTool", .left = 180, .top = 840, .width = 3285, .height = 225, .text = kAboutDarkText},
+    {.kind = Kind::Link, .name = L"Label4", .caption = L"HomePage", .left = 2400, .top = 30, .width = 810, .height = 180, .text = kHomeLinkRest, .font = FontId::SmallFonts6, .tab = 1, .tooltip = {L"ブラウザで作者ホームページを開きます", L"Opens the maker's home page in your browser"}},
 };
 // clang-format on
 

@@ -34,13 +34,17 @@ struct ScrollRange {
     int start = 0;
 };
 
+// Rows are written with designated initializers naming only what differs from these.
 struct ControlRow {
-    Kind kind;
-    std::wstring_view name;
-    int index;                    // element of a control array, or -1
-    std::wstring_view container;  // empty: the window's client area
-    Text caption;
-    int left, top, width, height;
+    Kind kind = Kind::Label;
+    std::wstring_view name = {};
+    int index = -1;                    // element of a control array, or -1
+    std::wstring_view container = {};  // empty: the window's client area
+    Text caption = {};
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
     COLORREF text = kNoColour;
     COLORREF back = kNoColour;  // label background or push-button face
     FontId font = FontId::Default;

@@ -59,6 +59,11 @@ void DrawLabelFocus(HWND label) {
     ::ReleaseDC(label, dc);
 }
 
+UniqueIcon LoadExeIcon(int id, int width, int height) {
+    return UniqueIcon(static_cast<HICON>(
+        ::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_ICON, width, height, LR_DEFAULTCOLOR)));
+}
+
 void DrawPicture(const DRAWITEMSTRUCT& item, HICON icon) {
     const RECT& r = item.rcItem;
     ::FillRect(item.hDC, &r, ::GetSysColorBrush(COLOR_BTNFACE));
