@@ -17,8 +17,7 @@ constexpr DWORD kExStyle = 0;
 }  // namespace
 
 Form1::Form1(platform::Host& host)
-    : FormWindow(kForm1, Ctl(L"lblLink1"), host.language(), host.colours(), kLinkHighlight, host.platform().Dpi()),
-      host_(host) {}
+    : FormWindow(kForm1, Ctl(L"lblLink1"), host.language(), host.colours(), host.platform().Dpi()), host_(host) {}
 
 Form1::~Form1() { Destroy(); }
 
@@ -58,15 +57,16 @@ bool Form1::PreTranslateMessage(MSG& msg) {
 LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_COMMAND:
+            if (EnterOpensLink(wParam, lParam)) return 0;
             if (lParam) {
                 OnCommand(RowOf(reinterpret_cast<HWND>(lParam)), HIWORD(wParam));
             } else if (LOWORD(wParam) == IDOK) {
-                // Enter presses the focused push button, as the space bar does, and opens the
-                // focused link; in a replay box it applies what was typed, as Command5 beside it does.
+                // Enter presses the focused push button, as the space bar does; in a replay box it
+                // applies what was typed, as Command5 beside it does.
                 const std::size_t row = RowOf(::GetFocus());
                 if (row >= kForm1.size()) return 0;
                 const Kind kind = kForm1Design[row].kind;
-                if (kind == Kind::Button || kind == Kind::Link) OnClick(row);
+                if (kind == Kind::Button) OnClick(row);
                 if (kind == Kind::Edit) Command5_Click();
             }
             return 0;
@@ -109,12 +109,6 @@ std::optional<LRESULT> Form1::HandleControlMessage(HWND control, UINT message, W
                 RECT r{};
                 ::GetClientRect(control, &r);
                 ::FillRect(reinterpret_cast<HDC>(wParam), &r, ::GetSysColorBrush(COLOR_BTNFACE));
-                return TRUE;
-            }
-            break;
-        case WM_SETCURSOR:
-            if (kind == Kind::Link) {
-                ::SetCursor(::LoadCursorW(nullptr, IDC_HAND));
                 return TRUE;
             }
             break;

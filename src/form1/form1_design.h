@@ -22,7 +22,6 @@ inline constexpr COLORREF kDarkText = RGB(64, 64, 64);
 inline constexpr COLORREF kGreyText = RGB(128, 128, 128);
 inline constexpr COLORREF kLightBlue = RGB(128, 128, 255);
 inline constexpr COLORREF kWhite = RGB(255, 255, 255);
-inline constexpr COLORREF kLinkHighlight = RGB(0, 0, 255);
 
 // Client area as designed, and the outer width the window is given at creation:
 // it cuts off everything right of the visible layout.

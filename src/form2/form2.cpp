@@ -15,9 +15,7 @@ constexpr DWORD kExStyle = WS_EX_TOOLWINDOW;
 }  // namespace
 
 Form2::Form2(platform::Host& host)
-    : FormWindow(kForm2, AboutCtl(L"Label4"), host.language(), host.colours(), kHomeLinkHighlight,
-                 host.platform().Dpi()),
-      host_(host) {}
+    : FormWindow(kForm2, AboutCtl(L"Label4"), host.language(), host.colours(), host.platform().Dpi()), host_(host) {}
 
 Form2::~Form2() { Destroy(); }
 
@@ -70,10 +68,9 @@ SIZE Form2::DesignedOuterSize(int dpi) const {
 LRESULT Form2::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_COMMAND:
+            if (EnterOpensLink(wParam, lParam)) return 0;
             if (reinterpret_cast<HWND>(lParam) == controls_[AboutCtl(L"Label4")] && HIWORD(wParam) == STN_CLICKED) {
                 Label4_Click();
-            } else if (!lParam && LOWORD(wParam) == IDOK && ::GetFocus() == controls_[AboutCtl(L"Label4")]) {
-                Label4_Click();  // Enter on the focused link
             } else if (!lParam && LOWORD(wParam) == IDCANCEL) {
                 ::SendMessageW(hwnd(), WM_CLOSE, 0, 0);  // Esc closes the box, as its close box does
             }
@@ -93,12 +90,6 @@ std::optional<LRESULT> Form2::HandleControlMessage(HWND control, UINT message, W
             return HTCLIENT;
         case WM_MOUSEMOVE:
             if (row == AboutCtl(L"Label4")) Label4_MouseMove();
-            break;
-        case WM_SETCURSOR:
-            if (row == AboutCtl(L"Label4")) {
-                ::SetCursor(::LoadCursorW(nullptr, IDC_HAND));
-                return TRUE;
-            }
             break;
         default: break;
     }

@@ -16,7 +16,6 @@ inline constexpr int kForm2ClientHeight = 1170;
 
 inline constexpr COLORREF kAboutDarkText = RGB(64, 64, 64);
 inline constexpr COLORREF kHomeLinkRest = RGB(255, 255, 255);
-inline constexpr COLORREF kHomeLinkHighlight = RGB(0, 0, 255);
 
 // clang-format off
 inline constexpr ControlRow kForm2Design[] = {

@@ -123,6 +123,12 @@ void FormWindow::ActivateLink() {
     ::SendMessageW(hwnd(), WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(link), STN_CLICKED), reinterpret_cast<LPARAM>(link));
 }
 
+bool FormWindow::EnterOpensLink(WPARAM wParam, LPARAM lParam) {
+    if (lParam || LOWORD(wParam) != IDOK || ::GetFocus() != controls_[linkRow_]) return false;
+    ActivateLink();
+    return true;
+}
+
 void FormWindow::SaveFocus() {
     HWND focus = ::GetFocus();
     if (focus && ::IsChild(hwnd(), focus)) savedFocus_ = focus;
@@ -207,6 +213,10 @@ std::optional<LRESULT> FormWindow::HandleControlMessage(HWND control, UINT messa
                 return 0;
             }
             break;
+        case WM_SETCURSOR:
+            // The hand a link shows in a browser.
+            ::SetCursor(::LoadCursorW(nullptr, IDC_HAND));
+            return TRUE;
         case WM_SETFOCUS:
         case WM_KILLFOCUS:
         case WM_UPDATEUISTATE: ::InvalidateRect(control, nullptr, FALSE); break;

@@ -19,6 +19,9 @@
 
 namespace pelkor::win {
 
+// The colour of a link under the pointer, in both windows.
+inline constexpr COLORREF kLitLink = RGB(0, 0, 255);
+
 class FormWindow : public Window {
 public:
     // Read-only views for tests and tools.
@@ -31,12 +34,11 @@ public:
     bool LinkHighlighted() const { return linkHighlighted_; }
 
 protected:
-    // linkRow: the window's one link label, which lights up in the colour litLink under
-    // the pointer. colours: the program's scheme, shared with its other window.
-    FormWindow(Design design, std::size_t linkRow, Language language, const ColourScheme& colours, COLORREF litLink,
-               DpiFunctions& dpi)
+    // linkRow: the window's one link label, which lights up under the pointer and opens on
+    // a click, Enter or Space. colours: the program's scheme, shared with its other window.
+    FormWindow(Design design, std::size_t linkRow, Language language, const ColourScheme& colours, DpiFunctions& dpi)
         : Window(dpi), design_(design), language_(language), colours_(colours), controls_(design.size(), nullptr),
-          narrowed_(design.size()), linkRow_(linkRow), litLink_(litLink) {}
+          narrowed_(design.size()), linkRow_(linkRow) {}
 
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     // Draws the focus mark on the link, which as a label draws none of its own.
@@ -51,7 +53,7 @@ protected:
     virtual void OnSystemChange(bool colours) { (void)colours; }
     // The colours of a row's control now.
     Colours ColoursOf(std::size_t row) const {
-        return colours_.Of(design_[row], IsLitLink(row) ? litLink_ : kNoColour);
+        return colours_.Of(design_[row], IsLitLink(row) ? kLitLink : kNoColour);
     }
     // Called on a new DPI before the layout: images made at the old one go.
     virtual void OnDpiChanged() {}
@@ -79,6 +81,9 @@ protected:
     // Where the focus goes while no control of the window has had it: the first in tab order.
     virtual HWND FirstFocus() const { return ::GetNextDlgTabItem(hwnd(), nullptr, FALSE); }
 
+    // Enter (the dialog manager's IDOK) while the link has the focus opens it as a click does;
+    // true when it did. For a window's WM_COMMAND, before its own use of IDOK.
+    bool EnterOpensLink(WPARAM wParam, LPARAM lParam);
     // Lights the link up or puts it back to rest, redrawing it only on a change.
     void SetLinkLook(bool highlighted);
     // Whether the row is the link and lit up.
@@ -109,7 +114,6 @@ private:
     InkCanvas ink_;                  // where what they paint below the baseline is seen
     std::vector<Fitting> narrowed_;  // per row: the rendition its caption needs
     std::size_t linkRow_;
-    COLORREF litLink_;
     bool linkHighlighted_ = false;
     LinkObject linkObject_;
     HWND savedFocus_ = nullptr;
