@@ -44,6 +44,18 @@ apt_install() {
     --no-install-recommends "$@" >/dev/null
 }
 
+# apt's package lists read anew. A mirror in the middle of a sync can fail one list for a
+# while; after three tries the run goes on with the lists apt has, and an install that
+# then finds no package still fails loudly.
+apt_update() {
+  local try
+  for try in 1 2 3; do
+    as_root apt-get -o DPkg::Lock::Timeout=600 update -qq && return 0
+    [ "$try" -lt 3 ] && { log "apt-get update failed (try $try of 3); again in 20 s"; sleep 20; }
+  done
+  log "apt-get update could not read every package list; going on with the lists apt has"
+}
+
 # ensure_packages [PACKAGE...]: those, or PACKAGES, installed where missing.
 ensure_packages() {
   local missing=() p
@@ -53,7 +65,7 @@ ensure_packages() {
   done
   [ ${#missing[@]} -eq 0 ] && return 0
   log "installing ${missing[*]}"
-  as_root apt-get -o DPkg::Lock::Timeout=600 update -qq
+  apt_update
   apt_install "${missing[@]}"
 }
 
@@ -166,11 +178,11 @@ ensure_wine32() {
   # Debian lists i386 packages only once the architecture is added and the lists read anew.
   if ! dpkg --print-foreign-architectures | grep -qx i386; then
     as_root dpkg --add-architecture i386
-    as_root apt-get -o DPkg::Lock::Timeout=600 update -qq
+    apt_update
   fi
   if ! dpkg-query -W -f='${Status}' libc6:i386 2>/dev/null | grep -q 'install ok installed'; then
     log "installing libc6:i386, to see whether this machine runs 32-bit programs"
-    apt_install libc6:i386 || { as_root apt-get -o DPkg::Lock::Timeout=600 update -qq; apt_install libc6:i386; }
+    apt_install libc6:i386 || { apt_update; apt_install libc6:i386; }
   fi
   if [ -e "$BINFMT/qemu-i386" ] && runs_i386; then
     EMULATED32=yes
