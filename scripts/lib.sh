@@ -171,6 +171,35 @@ build_emulation_fix() {
   EMULATION_LIB="$dir/\$LIB/libpelkor_mmap.so"
 }
 
+# wine32:i386 installed. Where a mirror's i386 list of security updates lags behind its
+# amd64 one, apt offers i386 libraries older than the amd64 ones, finds no set with both at
+# one version and gives up: those i386 packages are then fetched from the same pool at the
+# amd64 version and installed with Wine.
+install_wine32() {
+  apt_install wine32:i386 && return 0
+  log "apt found no matching i386 libraries for wine32:i386; fetching those whose list lags behind"
+  ensure_packages curl
+  local dir p name i386 amd64 base file
+  dir=$(mktemp -d)
+  for p in $(apt-cache depends --recurse --no-recommends --no-suggests --no-conflicts --no-breaks \
+               --no-replaces --no-enhances wine32:i386 2>/dev/null | grep -v '^ ' | grep ':i386$' | sort -u); do
+    name=${p%:i386}
+    i386=$(apt-cache policy "$p" | awk '/Candidate:/ { print $2 }')
+    amd64=$(apt-cache policy "$name:amd64" | awk '/Candidate:/ { print $2 }')
+    [ -n "$amd64" ] && [ "$amd64" != "(none)" ] && [ "$amd64" != "$i386" ] || continue
+    # The archive the amd64 candidate comes from: the line after its version in the table.
+    base=$(apt-cache policy "$name:amd64" | awk -v v="$amd64" \
+      'f { print $2; exit } /Version table:/ { t = 1; next } t && ($1 == v || ($1 == "***" && $2 == v)) { f = 1 }')
+    file=$(apt-cache show "$name:amd64=$amd64" | awk '/^Filename:/ { print $2; exit }')
+    log "fetching $name:i386 $amd64"
+    curl -fsS -o "$dir/$(basename "${file%_amd64.deb}_i386.deb")" "$base/${file%_amd64.deb}_i386.deb" ||
+      { log "could not fetch $name:i386 $amd64 from $base"; exit 1; }
+  done
+  compgen -G "$dir/*.deb" >/dev/null || { log "wine32:i386 cannot be installed, and no list lags behind"; exit 1; }
+  apt_install wine32:i386 "$dir"/*.deb
+  rm -rf "$dir"
+}
+
 # 32-bit Wine, for the 32-bit build: natively where the kernel runs 32-bit code, else
 # under qemu-user emulation where that can be set up; else none, and WINE32_HOW says why.
 ensure_wine32() {
@@ -197,7 +226,7 @@ ensure_wine32() {
   remove_wine32_pin
   if [ ! -x "$WINE32_LOADER" ]; then
     log "installing wine32:i386"
-    apt_install wine32:i386
+    install_wine32
   fi
   if [ "$EMULATED32" = yes ]; then
     build_emulation_fix
