@@ -10,7 +10,11 @@ void Form1::ShowCurrentSettings() {
         file.PrepareReading();
         const std::array<int, 3> bars{ScrollPosition(Ctl(L"Sc1")), ScrollPosition(Ctl(L"Sc2")),
                                       ScrollPosition(Ctl(L"Sc3"))};
-        const core::Display display = core::Refresh(file, strip_, bars, TextLanguage());
+        core::Display display = core::Refresh(file, strip_, bars, TextLanguage());
+        // Held by another program for a moment (just after a write, a scanner or a sync
+        // client may have it), the file reads empty: it is waited for and read once more.
+        // Only then, so that the refresh of a free file costs its reads and no more.
+        if (display.failed && file.WaitedWhileHeld()) display = core::Refresh(file, strip_, bars, TextLanguage());
         Render(display);
         if (display.listPalettes) FillFileList(file.PaletteFolder(), file.PaletteFolderWritten());
         if (!display.failed) return;

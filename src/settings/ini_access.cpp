@@ -51,13 +51,9 @@ void WriteSetting(IniState& state, const std::wstring& programDirectory, std::ws
     if (!state.IniResult) throw RuntimeFailure("gr.ini could not be written");
 }
 
-void ProfileFile::PrepareReading() {
-    iniFile_ = IniPathFor(directory_);
-    // Held by another program for a moment (just after a write, a scanner or a sync
-    // client may have it), the file would give every read the empty text and end the
-    // program: it is waited for a little first.
-    WaitUntilReadable(iniFile_);
-}
+void ProfileFile::PrepareReading() { iniFile_ = IniPathFor(directory_); }
+
+bool ProfileFile::WaitedWhileHeld() { return WaitUntilReadable(iniFile_); }
 
 std::optional<std::wstring> ProfileFile::Read(std::wstring_view section, std::wstring_view key) {
     try {

@@ -43,9 +43,11 @@ public:
     ProfileFile(IniState& state, std::wstring programDirectory)
         : state_(state), directory_(std::move(programDirectory)) {}
 
-    // Before a refresh: where gr.ini is, worked out once for all its reads, and a wait
-    // while another program holds the file for a moment.
+    // Before a refresh: where gr.ini is, worked out once for all its reads.
     void PrepareReading();
+    // After a refresh that could not show the file: whether another program held it (every
+    // read then gives the empty text), waited for until it lets go, for up to 2 s.
+    bool WaitedWhileHeld();
     // IniFileName and IniSection set, and ReadSetting.
     std::optional<std::wstring> Read(std::wstring_view section, std::wstring_view key) override;
     // IniValue set, and WriteSetting.

@@ -21,7 +21,8 @@ bool HeldByAnother(const std::wstring& path) {
         // would cut their read of the whole file.
         DWORD read = 0;
         while (::ReadFile(file.get(), buffer.data(), static_cast<DWORD>(buffer.size()), &read, nullptr)) {
-            if (read == 0) return false;
+            // A file on disk gives less than asked only at its end: no trip to read nothing.
+            if (read < buffer.size()) return false;
         }
     }
     const DWORD error = ::GetLastError();
@@ -30,9 +31,13 @@ bool HeldByAnother(const std::wstring& path) {
 
 }  // namespace
 
-void WaitUntilReadable(const std::wstring& path, DWORD limit, DWORD every) {
+bool WaitUntilReadable(const std::wstring& path, DWORD limit, DWORD every) {
+    if (!HeldByAnother(path)) return false;
     const ULONGLONG until = ::GetTickCount64() + limit;
-    while (HeldByAnother(path) && ::GetTickCount64() < until) ::Sleep(every);
+    do {
+        ::Sleep(every);
+    } while (HeldByAnother(path) && ::GetTickCount64() < until);
+    return true;
 }
 
 }  // namespace pelkor::settings

@@ -9,7 +9,7 @@ namespace pelkor::settings {
 
 // Returns once the file can be opened and read as the profile functions open and read it,
 // or is missing, or has refused for `limit` ms because another program holds it
-// (tried every `every` ms). Whatever the outcome, the caller reads as it would have.
-void WaitUntilReadable(const std::wstring& path, DWORD limit = 2000, DWORD every = 50);
+// (tried every `every` ms); true when another program held it at first.
+bool WaitUntilReadable(const std::wstring& path, DWORD limit = 2000, DWORD every = 50);
 
 }  // namespace pelkor::settings
