@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <utility>
+#include <vector>
 
 #include "core/web_pages.h"
 #include "driver/pelkor_process.h"
@@ -232,6 +233,13 @@ TEST_F(Driver, ScreenReaderFindsNamesLinksAndTheHelpOfTheFocus) {
                                &invoked, nullptr, nullptr),
                   S_OK);
         EXPECT_TRUE(invoked.vt == VT_I4 && invoked.lVal == ROLE_SYSTEM_LINK) << invoked.vt << " " << invoked.lVal;
+        // With no IEnumVARIANT of its own, a client walks the link's children by count and index.
+        long count = -1;
+        EXPECT_EQ(accessible.get()->get_accChildCount(&count), S_OK);
+        std::vector<VARIANT> children(static_cast<std::size_t>(count) + 1);
+        LONG got = -1;
+        EXPECT_TRUE(SUCCEEDED(::AccessibleChildren(accessible.get(), 0, count + 1, children.data(), &got)));
+        EXPECT_EQ(got, count);
         // UI Automation's bridge wraps only an object that is not the system's own proxy,
         // and then reads the role as a hyperlink.
         IRawElementProviderSimple* made = nullptr;
