@@ -25,15 +25,18 @@ file(GLOB_RECURSE pages RELATIVE ${ROOT} ${ROOT}/docs/*.md)
 list(SORT pages)
 list(APPEND docs ${pages})
 
-# The tree's top entries, without the build folders: what is made there is named in the
-# documents, but is no part of a clone.
+# The tree's top entries, without the build folders (build/, build-i686/, or any that CMake
+# configured): what is made there is named in the documents, but is no part of a clone.
 file(GLOB tops RELATIVE ${ROOT} ${ROOT}/* ${ROOT}/.*)
 list(FILTER tops EXCLUDE REGEX "^(build|\\.git$|\\.\\.?$)")
 set(basenames "")
 set(cmake_files ${ROOT}/CMakeLists.txt)
 set(variable_files "")
 foreach(top IN LISTS tops)
-  if(NOT IS_DIRECTORY ${ROOT}/${top})
+  if(EXISTS ${ROOT}/${top}/CMakeCache.txt)
+    list(REMOVE_ITEM tops ${top})
+    continue()
+  elseif(NOT IS_DIRECTORY ${ROOT}/${top})
     list(APPEND basenames ${top})
     continue()
   endif()
@@ -77,8 +80,8 @@ foreach(file IN LISTS cmake_files)
   endforeach()
 endforeach()
 
-# A document's lines as a CMake list: the characters a list would take apart stand in for
-# themselves as control codes until a line is looked at.
+# A document's lines as a CMake list: each character that would take a list apart is written
+# as a control code and a letter until its line is looked at.
 string(ASCII 1 mark)
 macro(decode out encoded)
   string(REPLACE "${mark}S" ";" ${out} "${encoded}")
@@ -93,7 +96,7 @@ set(limit "every|each|up to|within|under|below|above|over|at most|at least|after
 set(figure_pattern "(^|[^A-Za-z0-9_.,])((${limit}|a|an) )?([0-9][0-9,.]*( ?(bytes|KB|MB|GB|ms|min|minutes|tests)| (B|s)))([^A-Za-z0-9_]|$)")
 # A size before a noun tells what something is made of ("64 KB pieces", "a 1 MB file"), not
 # what a run measured; before one of these words it is a measurement.
-set(after_measure "of|to|on|in|for|and|or|at|from|with|per|each|than|when|then|before|after|until|more|less|is|are|was|were|as|by|so|but|since|while|against|here|there|now|then|apiece|total")
+set(after_measure "of|to|on|in|for|and|or|at|from|with|per|each|than|when|then|before|after|until|more|less|is|are|was|were|as|by|so|but|since|while|against|here|there|now|apiece|total")
 set(by_script "(printed|produced|reported|generated|measured|counted) by|scripts/[^ ]* (prints|reports|produces|measures|counts|writes)")
 
 set(faults "")
