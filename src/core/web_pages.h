@@ -3,11 +3,12 @@
 #include <string>
 #include <string_view>
 
+// kMakerSite, the maker's site: the build's PELKOR_SITE, a placeholder on a reserved domain
+// unless a packager sets it.
+#include "core/site.h"
+
 namespace pelkor::core {
 
-// The maker's site: a placeholder on a reserved domain. Change it here and every
-// page follows.
-inline constexpr std::wstring_view kMakerSite = L"https://www.vorntool.example/";
 // The pages, relative to the site.
 inline constexpr std::wstring_view kHelpPage = L"pelkor/help.html";
 inline constexpr std::wstring_view kPalettePage = L"pelkor/palette.html";

@@ -2,7 +2,7 @@
 # by a second build of the same source in a scratch folder, unpacked into a fresh copy of the
 # demo game folder, its exe's header checked, and the program started from there.
 # Run by ctest with -DBUILD_DIR= -DSOURCE_DIR= -DTOOLCHAIN= -DBUILD_TYPE= -DDEMO= -DWINE=
-# -DSTART_WINDOW= -DVERSION_SHOWN= -DSCRATCH= -DWINDOWS_BITS=32|64 -DSTART=1|0; with START 0
+# -DSTART_WINDOW= -DVERSION_SHOWN= -DSCRATCH= -DWINDOWS_BITS=32|64 -DSITE= -DSTART=1|0; with START 0
 # (a machine that cannot run this build's programs), everything but the start.
 cmake_minimum_required(VERSION 3.20)
 
@@ -45,9 +45,10 @@ endif()
 
 # The same source built again elsewhere, the exe alone, gives the same bytes: no time, no
 # path of its own. Byte for byte, so that anyone can check a download against the source.
+# The site is the packager's choice, so the second build takes the first one's.
 set(rebuild ${SCRATCH}/rebuild)
 run("configuring the second build" ${CMAKE_COMMAND} -S ${SOURCE_DIR} -B ${rebuild} -DCMAKE_TOOLCHAIN_FILE=${TOOLCHAIN}
-    -DCMAKE_BUILD_TYPE=${BUILD_TYPE} -DPELKOR_BUILD_TESTS=OFF)
+    -DCMAKE_BUILD_TYPE=${BUILD_TYPE} -DPELKOR_BUILD_TESTS=OFF -DPELKOR_SITE=${SITE})
 cmake_host_system_information(RESULT cores QUERY NUMBER_OF_LOGICAL_CORES)
 run("the second build" ${CMAKE_COMMAND} --build ${rebuild} --target release --parallel ${cores})
 foreach(file bin/Pelkor.exe release/${name} release/SHA256SUMS)
