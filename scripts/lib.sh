@@ -8,7 +8,9 @@
 # - installs Debian packages with apt-get (PACKAGES below, and gcc for the emulation fix),
 #   reading apt's package lists anew first;
 # - for the 32-bit build (scripts/test does one): adds the i386 architecture to dpkg and
-#   installs libc6:i386 and wine32:i386;
+#   installs libc6:i386 and wine32:i386 (where the mirror's i386 list of security updates
+#   lags behind, the i386 libraries it needs are fetched from the mirror's pool at the amd64
+#   version, and the amd64 ones upgraded to match);
 # - where the kernel runs no 32-bit code: mounts binfmt_misc on /proc/sys/fs/binfmt_misc,
 #   installs qemu-user-static and registers its qemu-i386-static as the handler of i386
 #   ELF files (the registration lasts until the next boot);
