@@ -15,7 +15,7 @@ struct HelpArea {
 // clang-format off
 constexpr HelpArea kHelpAreas[] = {
     {L"", {L"各項目の青色の窓が現在設定済みの値です。\u3000実行ボタンのない項目は操作後すぐ設定に反映されます。",
-           L"Each item's blue box shows its current value. Items without an Apply button change as soon as you choose."}},
+           L"Each item's blue box shows its current value. Items without an Apply button take effect at once."}},
     {L"Frame1", {L"別途入手したパレットファイル(*.pal)を選択した後「パレット変更」を押してください。 「パレットWeb情報」もご覧下さい。",
                  L"Choose a palette file (*.pal) you got elsewhere, then press Change palette. See also Palettes online."}},
     {L"Frame3", {L"スクリーンショットのサイズを選択します。\u3000貴方がお使いのモニタのスペックを確認してから変更しましょう。\u3000操作後すぐ設定に反映されます。",
@@ -25,13 +25,13 @@ constexpr HelpArea kHelpAreas[] = {
     {L"Frame2", {L"数値を直接書き込んで「実行」を押してください。\u3000[時間上限 30000 ステップ上限 30] ゼロ以上の整数限定。 初期値(600/5)です。",
                  L"Type the numbers and press Apply. [Time up to 30000, interval up to 30] Whole numbers from 0; default 600/5."}},
     {L"Frame5", {L"トラックのプレビュー時に動作が遅い場合は、オブジェクトを表示しない設定(OFF)で改善される場合があります。通常はONでかまいません。",
-                 L"If track previews are slow, turning the objects OFF may help. ON is fine normally."}},
+                 L"If track previews are slow, turning the objects OFF may help. ON is normally fine."}},
     {L"Frame7", {L"ゲーム中に頻繁にコマ落ちする場合に「ON」にします。偶にあるコマ落ちは問題外。通常は「OFF」で十分です。",
-                 L"Turn it ON if the game often skips frames; an occasional skip is no reason. OFF is normally enough."}},
+                 L"Turn it ON if the game often skips frames; an occasional skip does not count. OFF is normally enough."}},
     {L"Frame9", {L"タイヤとボディの表示を適正化します。\u3000効果は完璧ではありませんが通常はONにしておきましょう。",
-                 L"Makes tyres and bodies show properly. Not perfect, but normally leave it ON."}},
+                 L"Makes tyres and car bodies show properly. Not perfect, but best left ON."}},
     {L"Option1", {L"ビデオメモリの値を設定します。あえて選択する意味はないと思われますので「自動検知」にしておきましょう。",
-                  L"Sets the video memory. There is little reason to choose a size: leave it at Auto."}},
+                  L"Sets the video memory size. There is little reason to choose one: leave it at Auto."}},
 };
 // clang-format on
 

@@ -14,7 +14,7 @@ struct Message {
 };
 
 inline constexpr Message kError01{{L"セッティングが出来ません。\u3000\r\n\r\nプログラムを終了します。",
-                                   L"The settings cannot be shown.\r\n\r\nThe program ends."},
+                                   L"The settings cannot be shown.\r\n\r\nThe program will now close."},
                                   {L"エラー\u3000No.01", L"Error No.01"},
                                   Icon::Stop};
 inline constexpr Message kError02{{L"書き込みできませんでした。\u3000", L"gr.ini could not be written."},
@@ -28,7 +28,7 @@ inline constexpr Message kError04{{L"パレットファイルを指定してく�
                                    L"Choose a palette file first."},
                                   {L"エラー No.04", L"Error No.04"},
                                   Icon::Exclamation};
-inline constexpr Message kError05{{L"GeneRally.exeを起動できません。\u3000", L"GeneRally.exe cannot be started."},
+inline constexpr Message kError05{{L"GeneRally.exeを起動できません。\u3000", L"GeneRally.exe could not be started."},
                                   {L"エラー\u3000No.05", L"Error No.05"},
                                   Icon::Stop};
 // A web page that could not be opened: no title and no icon of its own.

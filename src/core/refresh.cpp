@@ -100,7 +100,7 @@ private:
         }
         const std::wstring tilt(Text(L" 上下 ", L" Tilt ").In(language_));
         const std::wstring turn(Text(L" \u3000 左右 ", L"   Turn ").In(language_));
-        const std::wstring zoom(Text(L" \u3000 拡大 ", L"   Size ").In(language_));
+        const std::wstring zoom(Text(L" \u3000 拡大 ", L"   Zoom ").In(language_));
         shown_.cameraNow = tilt + box[2] + turn + box[3] + zoom + box[4];
         return true;
     }

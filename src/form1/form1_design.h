@@ -83,9 +83,9 @@ inline constexpr ControlRow kForm1Design[] = {
     {.kind = Kind::Label, .name = L"Label2", .index = 2, .caption = {L"※ 不明な所は触らない。不具合が起こったら初期設定(default）に戻す。", L"* If unsure, leave it alone. If in trouble, go back to default."}, .left = 105, .top = 5580, .width = 5505, .height = 225, .text = kLightBlue},
     {.kind = Kind::Picture, .name = L"Picture1", .left = 330, .top = 5850, .width = 510, .height = 330, .image = IDI_MASCOT},
     {.kind = Kind::Label, .name = L"Label1", .caption = L"VornTool", .left = 870, .top = 5940, .width = 705, .height = 225, .font = FontId::Arial9BoldItalic},
-    {.kind = Kind::Button, .name = L"Command3", .caption = {L"バージョン情報", L"Version info"}, .left = 2880, .top = 5910, .width = 1305, .height = 315, .tab = 10},
+    {.kind = Kind::Button, .name = L"Command3", .caption = {L"バージョン情報", L"About"}, .left = 2880, .top = 5910, .width = 1305, .height = 315, .tab = 10},
     {.kind = Kind::Button, .name = L"Command9", .caption = {L"OnLineヘルプ", L"Online help"}, .left = 4230, .top = 5910, .width = 1215, .height = 315, .tab = 20},
-    {.kind = Kind::Label, .name = L"lblMes", .caption = {L"ここに説明を表示します。各項目にマウスポインタをのせてください。\u3000各項目の緑色の窓は現在設定済みの値を表示しています。", L"Help shows here: point at an item. The box on each item shows what it is set to now."}, .left = 105, .top = 6270, .width = 5505, .height = 405, .text = kGreyText},
+    {.kind = Kind::Label, .name = L"lblMes", .caption = {L"ここに説明を表示します。各項目にマウスポインタをのせてください。\u3000各項目の緑色の窓は現在設定済みの値を表示しています。", L"Point at an item for help. The box on each item shows its current setting."}, .left = 105, .top = 6270, .width = 5505, .height = 405, .text = kGreyText},
 
     // The current-value labels, on the top edge of their frames.
     V(L"lblNow", L"Frame1", 1170, -15, 3915, 255, {L"設定されているパレットの名前", L"Name of the palette in use"}),
@@ -114,7 +114,7 @@ inline constexpr ControlRow kForm1Design[] = {
     Opt(L"Option2", 3, L"Frame3", L"800×600", 1950, 240, 1035, 225, 13),
     Opt(L"Option2", 4, L"Frame3", L"1024×768", 1950, 450, 1155, 225, 13),
     {.kind = Kind::Picture, .name = L"Picture2", .container = L"Frame3", .left = 2055, .top = 690, .width = 405, .height = 180, .back = kValueBack},
-    {.kind = Kind::Label, .name = L"Label4", .container = L"Picture2", .caption = L"TIPE", .left = 90, .top = 45, .width = 300, .height = 120, .text = kValueText, .back = kValueBack, .font = FontId::SmallFonts6},
+    {.kind = Kind::Label, .name = L"Label4", .container = L"Picture2", .caption = {L"TIPE", L"TYPE"}, .left = 90, .top = 45, .width = 300, .height = 120, .text = kValueText, .back = kValueBack, .font = FontId::SmallFonts6},
 
     // Replay limits. A label that names a box or a bar for a screen reader stands in the
     // row before it.
@@ -130,7 +130,7 @@ inline constexpr ControlRow kForm1Design[] = {
     {.kind = Kind::ScrollBar, .name = L"Sc1", .container = L"Frame4", .left = 240, .top = 450, .width = 945, .height = 225, .tab = 5, .range = BarRange(0)},
     {.kind = Kind::Label, .name = L"Label2", .index = 5, .container = L"Frame4", .caption = {L"左右", L"Turn"}, .left = 1410, .top = 240, .width = 360, .height = 180, .text = kDarkText, .flags = flag::Names},
     {.kind = Kind::ScrollBar, .name = L"Sc2", .container = L"Frame4", .left = 1410, .top = 450, .width = 945, .height = 225, .tab = 6, .range = BarRange(1)},
-    {.kind = Kind::Label, .name = L"Label2", .index = 6, .container = L"Frame4", .caption = {L"拡大", L"Size"}, .left = 2580, .top = 240, .width = 360, .height = 180, .text = kDarkText, .flags = flag::Names},
+    {.kind = Kind::Label, .name = L"Label2", .index = 6, .container = L"Frame4", .caption = {L"拡大", L"Zoom"}, .left = 2580, .top = 240, .width = 360, .height = 180, .text = kDarkText, .flags = flag::Names},
     {.kind = Kind::ScrollBar, .name = L"Sc3", .container = L"Frame4", .left = 2580, .top = 450, .width = 945, .height = 225, .tab = 7, .range = BarRange(2)},
     {.kind = Kind::Label, .name = L"llblV", .index = 0, .container = L"Frame4", .caption = L"default", .left = 630, .top = 240, .width = 525, .height = 165, .text = kLightBlue, .flags = flag::Centred},
     {.kind = Kind::Label, .name = L"llblV", .index = 1, .container = L"Frame4", .caption = L"default", .left = 1800, .top = 240, .width = 525, .height = 165, .text = kLightBlue, .flags = flag::Centred},
@@ -149,7 +149,7 @@ inline constexpr ControlRow kForm1Design[] = {
     Opt(L"Option3", 1, L"Frame5", L"OFF", 2100, 270, 675, 255, 14),
     Opt(L"Option4", 0, L"Frame9", {L"ソートON", L"Sort ON"}, 180, 240, 1035, 255, 15, flag::Selected),
     Opt(L"Option4", 1, L"Frame9", L"OFF", 1410, 240, 645, 255, 15),
-    Opt(L"Option5", 0, L"Frame7", L"On", 180, 240, 555, 255, 19),
+    Opt(L"Option5", 0, L"Frame7", {L"On", L"ON"}, 180, 240, 555, 255, 19),
     Opt(L"Option5", 1, L"Frame7", {L"OFF(通常)", L"OFF (normal)"}, 1020, 240, 1155, 255, 19, flag::Selected),
 
     // Video memory: three columns of three.

@@ -10,7 +10,7 @@ using win::ControlRow;
 using win::FontId;
 using win::Kind;
 
-inline constexpr win::Text kForm2Caption{L"バージョン情報", L"Version info"};
+inline constexpr win::Text kForm2Caption{L"バージョン情報", L"About"};
 inline constexpr int kForm2ClientWidth = 3525;
 inline constexpr int kForm2ClientHeight = 1170;
 
@@ -23,7 +23,7 @@ inline constexpr ControlRow kForm2Design[] = {
     {.kind = Kind::Label, .name = L"Label1", .caption = {L"Pelkor(ぺるこる)", L"Pelkor"}, .left = 1470, .top = 270, .width = 1380, .height = 180, .font = FontId::Gothic9Bold},
     {.kind = Kind::Label, .name = L"Label2", .caption = L"Ver. " PELKOR_VERSION_SHOWN, .left = 1470, .top = 510, .width = 660, .height = 180, .text = kAboutDarkText},
     {.kind = Kind::Label, .name = L"Label3", .caption = L"Copyright (C) 2026 VornTool", .left = 180, .top = 840, .width = 3285, .height = 225, .text = kAboutDarkText},
-    {.kind = Kind::Link, .name = L"Label4", .caption = L"HomePage", .left = 2400, .top = 30, .width = 810, .height = 180, .text = kHomeLinkRest, .font = FontId::SmallFonts6, .tab = 1, .tooltip = {L"ブラウザで作者ホームページを開きます", L"Opens the maker's home page in your browser"}},
+    {.kind = Kind::Link, .name = L"Label4", .caption = {L"HomePage", L"Home page"}, .left = 2400, .top = 30, .width = 810, .height = 180, .text = kHomeLinkRest, .font = FontId::SmallFonts6, .tab = 1, .tooltip = {L"ブラウザで作者ホームページを開きます", L"Opens the maker's home page in your browser"}},
 };
 // clang-format on
 

@@ -73,7 +73,7 @@ TEST(Refresh, TypicalFileReadsEveryKeyInOrderAndFillsEveryDisplay) {
 TEST(Refresh, EnglishTakesItsOwnCameraAndVideoMemoryTexts) {
     MemoryFile file;
     const Display d = RefreshOf(file, Language::English).display;
-    EXPECT_EQ(d.cameraNow, L" Tilt default   Turn default   Size default");
+    EXPECT_EQ(d.cameraNow, L" Tilt default   Turn default   Zoom default");
     EXPECT_EQ(d.videoMemoryNow, L" Auto");
 }
 

@@ -166,7 +166,7 @@ TEST_F(Driver, ScreenReaderFindsNamesLinksAndTheHelpOfTheFocus) {
     } unnamed[] = {
         {Ctl(L"txt12", 2), L"録画時間", L"Time"}, {Ctl(L"txt12", 3), L"ステップ", L"Interval"},
         {Ctl(L"Sc1"), L"上下", L"Tilt"},          {Ctl(L"Sc2"), L"左右", L"Turn"},
-        {Ctl(L"Sc3"), L"拡大", L"Size"},          {Ctl(L"File1"), L"パレット", L"Palette"},
+        {Ctl(L"Sc3"), L"拡大", L"Zoom"},          {Ctl(L"File1"), L"パレット", L"Palette"},
     };
     for (const auto& control : unnamed) {
         SCOPED_TRACE(testing::Message() << "row " << control.row);
@@ -188,7 +188,8 @@ TEST_F(Driver, ScreenReaderFindsNamesLinksAndTheHelpOfTheFocus) {
         std::wstring_view page;
     } links[] = {
         {pelkor_.Control(Ctl(L"lblLink1")), japanese ? L"パレットWeb情報" : L"Palettes online", core::kPalettePage},
-        {::FindWindowExW(about, nullptr, L"Static", L"HomePage"), L"HomePage", core::kHomePage},
+        {::FindWindowExW(about, nullptr, L"Static", japanese ? L"HomePage" : L"Home page"),
+         japanese ? L"HomePage" : L"Home page", core::kHomePage},
     };
     typedef HRESULT(WINAPI FromAccessible)(IAccessible*, long, DWORD, IRawElementProviderSimple**);
     constexpr PROPERTYID kControlType = 30003;  // UIA_ControlTypePropertyId
