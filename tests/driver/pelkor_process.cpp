@@ -169,6 +169,23 @@ std::wstring WindowText(HWND window) {
 
 PelkorProcess::~PelkorProcess() { Kill(); }
 
+namespace {
+
+// Every program started for a test, and what it starts in turn, ends with this process:
+// a test that ctest stops at its time limit leaves no window behind for the next one.
+HANDLE EndsWithTheTests() {
+    static const win::UniqueHandle job = [] {
+        win::UniqueHandle made(::CreateJobObjectW(nullptr, nullptr));
+        JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
+        limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
+        if (made) ::SetInformationJobObject(made.get(), JobObjectExtendedLimitInformation, &limits, sizeof(limits));
+        return made;
+    }();
+    return job.get();
+}
+
+}  // namespace
+
 void PelkorProcess::Launch(const std::wstring& gameFolder, const std::wstring& startedIn) {
     const std::wstring exe = gameFolder + (gameFolder.back() == L'\\' ? L"" : L"\\") + L"Pelkor.exe";
     if (!::CopyFileW(BuiltExe().c_str(), exe.c_str(), FALSE)) throw std::runtime_error("cannot copy Pelkor.exe");
@@ -176,10 +193,12 @@ void PelkorProcess::Launch(const std::wstring& gameFolder, const std::wstring& s
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION info{};
     std::wstring commandLine = L"\"" + exe + L"\"";
-    if (!::CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+    if (!::CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr,
                           (startedIn.empty() ? gameFolder : startedIn).c_str(), &startup, &info)) {
         throw std::runtime_error("cannot start Pelkor.exe");
     }
+    if (HANDLE job = EndsWithTheTests()) ::AssignProcessToJobObject(job, info.hProcess);
+    ::ResumeThread(info.hThread);
     ::CloseHandle(info.hThread);
     process_.reset(info.hProcess);
     pid_ = info.dwProcessId;
